@@ -1,0 +1,44 @@
+// rovan-cli: the program's core without a window, for scripts, tests and benchmarks.
+#include <algorithm>
+#include <iostream>
+
+#include "cli/CliCommand.h"
+
+namespace cli {
+
+namespace {
+std::vector<CliCommand>& Registry() {
+  static std::vector<CliCommand> commands;
+  return commands;
+}
+}  // namespace
+
+const std::vector<CliCommand>& Commands() { return Registry(); }
+
+CliRegistrar::CliRegistrar(CliCommand command) { Registry().push_back(std::move(command)); }
+
+}  // namespace cli
+
+static void PrintHelp(std::ostream& out) {
+  auto commands = cli::Commands();
+  std::sort(commands.begin(), commands.end(),
+            [](const auto& a, const auto& b) { return a.name < b.name; });
+  out << "rovan-cli: the Rovan cube program's core from the command line.\n\n"
+         "Facelet texts hold 6N² digits '0'..'5' (colours U F R B L D), faces in the order\n"
+         "U, F, R, B, L, D, each face row by row as seen from outside.\n\nSubcommands:\n";
+  for (const auto& c : commands) out << c.usage << "\n";
+  out << "rovan-cli --help\n    this text\n";
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+    PrintHelp(std::cout);
+    return argc < 2 ? cli::kExitBadInput : cli::kExitOk;
+  }
+  const std::string name = argv[1];
+  for (const auto& c : cli::Commands()) {
+    if (c.name == name) return c.run(cli::Args(argv + 2, argv + argc));
+  }
+  std::cerr << "rovan-cli: unknown subcommand \"" << name << "\"; see rovan-cli --help\n";
+  return cli::kExitBadInput;
+}
