@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/SolveRoute.h"
 
 namespace cli {
 
@@ -27,6 +28,7 @@ static void PrintHelp(std::ostream& out) {
          "Facelet texts hold 6N² digits '0'..'5' (colours U F R B L D), faces in the order\n"
          "U, F, R, B, L, D, each face row by row as seen from outside.\n\nSubcommands:\n";
   for (const auto& c : commands) out << c.usage << "\n";
+  for (const auto& r : cli::SolveRoutes()) out << r.usage << "\n";
   out << "rovan-cli --help\n    this text\n";
 }
 

@@ -1,0 +1,39 @@
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/SolveRoute.h"
+
+namespace cli {
+
+namespace {
+std::vector<SolveRoute>& Registry() {
+  static std::vector<SolveRoute> routes;
+  return routes;
+}
+
+int RunSolve(const Args& args) {
+  if (args.empty()) {
+    PrintError("solve needs a ROUTE; see rovan-cli --help");
+    return kExitBadInput;
+  }
+  for (const auto& route : Registry()) {
+    if (route.name == args[0]) return route.run(Args(args.begin() + 1, args.end()));
+  }
+  PrintError("the solving route \"" + args[0] + "\" is not built in this version");
+  return kExitNotBuilt;
+}
+
+std::string Usage() {
+  return "rovan-cli solve ROUTE [options] FACELETS\n"
+         "    solves the cube given as a facelet text; prints \"turns:\" (whole-cube turns the\n"
+         "    route makes) and \"moves:\" (the solution as move-log cells). Routes: see below.";
+}
+}  // namespace
+
+const std::vector<SolveRoute>& SolveRoutes() { return Registry(); }
+
+SolveRouteRegistrar::SolveRouteRegistrar(SolveRoute route) { Registry().push_back(std::move(route)); }
+
+static CliRegistrar registrar({"solve", Usage(), RunSolve});
+
+}  // namespace cli
