@@ -46,9 +46,9 @@ class MoveLog {
   MoveLog();
 
   // Replaces the log by "??", the tokens, "@@"; cursor 0, forward mode, page 0.
-  // A sequence longer than kMaxMoves is cut to its first kMaxMoves moves so that
-  // both markers always fit. Returns the number of moves loaded.
-  int LoadSequence(const std::vector<std::string>& tokens);
+  // A sequence of more than kMaxMoves moves does not fit with both markers: it is
+  // refused and the log stays as it was (the caller tells the user).
+  bool LoadSequence(const std::vector<std::string>& tokens);
   // Empties the first page's cells (cell 0 included); cursor and mode stay.
   void ClearLog();
 

@@ -42,7 +42,7 @@ TEST(MoveLog, LoadPutsMarkersAroundTheMoves) {
   MoveLog log;
   EXPECT_TRUE(log.IsEmpty());
   EXPECT_EQ(log.cursor(), -1);
-  EXPECT_EQ(log.LoadSequence({"R", "U"}), 2);
+  EXPECT_TRUE(log.LoadSequence({"R", "U"}));
   EXPECT_EQ(log.Cell(0), "??");
   EXPECT_EQ(log.Cell(1), "R");
   EXPECT_EQ(log.Cell(3), "@@");
@@ -51,12 +51,15 @@ TEST(MoveLog, LoadPutsMarkersAroundTheMoves) {
   EXPECT_EQ(log.Moves(), (Moves{"R", "U"}));
 }
 
-TEST(MoveLog, TooLongSequenceIsCutAndKeepsBothMarkers) {
+TEST(MoveLog, TooLongSequenceIsRefusedAndTheLogStays) {
   MoveLog log;
-  Moves many(1500, "R");
-  EXPECT_EQ(log.LoadSequence(many), movelog::kMaxMoves);
+  log.LoadSequence({"R", "U"});
+  log.PressStepForward();
+  EXPECT_FALSE(log.LoadSequence(Moves(movelog::kMaxMoves + 1, "R")));
+  EXPECT_EQ(log.Moves(), (Moves{"R", "U"}));
+  EXPECT_EQ(log.cursor(), 1);
+  EXPECT_TRUE(log.LoadSequence(Moves(movelog::kMaxMoves, "R")));  // the largest that fits
   EXPECT_EQ(log.Cell(movelog::kCellCount - 1), "@@");
-  EXPECT_EQ(log.Moves().size(), static_cast<size_t>(movelog::kMaxMoves));
 }
 
 TEST(MoveLog, StepButtonsWalkTheSequence) {
