@@ -139,3 +139,23 @@ TEST(SessionFile, AtomicWriteReplacesOrKeepsTheOldFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Inputs that once broke the reader (kept by scripts/fuzz.sh): each must be refused
+// or parsed into a value that round-trips.
+TEST(SessionFile, FuzzRegressionsParseSafely) {
+  const auto dir = std::filesystem::path(ROVAN_SOURCE_DIR) / "tests/fixtures/session_regressions";
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(session::ReadFileBytes(entry.path().string(), bytes));
+    session::SessionData value;
+    if (session::ParseSession(bytes, value) == session::ParseResult::Loaded) {
+      session::SessionData again;
+      EXPECT_EQ(session::ParseSession(session::WriteSession(value), again), session::ParseResult::Loaded);
+      EXPECT_EQ(again, value) << entry.path();
+    }
+  }
+}
+
+}  // namespace
