@@ -33,8 +33,12 @@ TEST(ScrambleCli, ReproducesTheScramblerAndKeepsCentres) {
     std::string turns;
     for (const auto& t : scramble::ScrambleTurns(order, 60, true, 4242)) {
       cube.TurnLayer(t.axis, t.layer, t.dir, 0, 0, 0);
-      turns += (turns.empty() ? "" : " ") + std::to_string(t.axis) + "," + std::to_string(t.layer) +
-               "," + std::to_string(t.dir);
+      if (!turns.empty()) turns += ' ';
+      turns += std::to_string(t.axis);
+      turns += ',';
+      turns += std::to_string(t.layer);
+      turns += ',';
+      turns += std::to_string(t.dir);
     }
     const std::string facelets = cube.ExportColours();
     EXPECT_EQ(run.out, "facelets: " + facelets + "\nturns: " + turns + "\n") << order;
