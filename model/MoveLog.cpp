@@ -1,5 +1,7 @@
 #include "model/MoveLog.h"
 
+#include "model/LogRelabel.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -216,9 +218,9 @@ MoveLog::Jump MoveLog::JumpToStart() {
   return jump;
 }
 
-void MoveLog::Relabel(WholeRotation rotation) {
+void MoveLog::Relabel(WholeRotation rotation, int order) {
   for (int i = 1; i < kCellCount && !cells_[i].empty(); ++i) {
-    cells_[i] = RelabelCommand(rotation, cells_[i]);
+    cells_[i] = RelabelCommand(rotation, cells_[i], order);
   }
 }
 

@@ -79,10 +79,11 @@ class MoveLog {
   Jump JumpToEnd();
   Jump JumpToStart();
 
-  // Rewrites cells 1, 2, … up to the first empty one after a whole-cube rotation.
-  void Relabel(WholeRotation rotation);
+  // Rewrites cells 1, 2, … up to the first empty one after a whole-cube rotation
+  // of a cube of the given order, so that they make the same physical turns.
+  void Relabel(WholeRotation rotation, int order);
   // The x2 re-lettering the solvers use for even orders (turns nothing).
-  void RelabelX2() { Relabel(WholeRotation::X2); }
+  void RelabelX2(int order) { Relabel(WholeRotation::X2, order); }
 
  private:
   std::vector<PostedStep> SetCursor(int index);

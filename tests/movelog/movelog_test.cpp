@@ -186,14 +186,14 @@ TEST(MoveLog, RelabelTables) {
 TEST(MoveLog, RelabelRewritesUpToTheFirstEmptyCell) {
   MoveLog log;
   log.LoadSequence({"R", "y2"});
-  log.Relabel(WholeRotation::X);
-  EXPECT_EQ(log.Moves(), (Moves{"R", "y2"}));
-  log.Relabel(WholeRotation::Y);
-  EXPECT_EQ(log.Moves(), (Moves{"F", "y2"}));
+  log.Relabel(WholeRotation::X, 3);
+  EXPECT_EQ(log.Moves(), (Moves{"R", "z2"}));  // y2 names the same physical turn as z2 now
+  log.Relabel(WholeRotation::Y, 3);
+  EXPECT_EQ(log.Moves(), (Moves{"F", "x2"}));
   EXPECT_EQ(log.Cell(0), "??");
   EXPECT_EQ(log.Cell(3), "@@");
-  log.RelabelX2();
-  EXPECT_EQ(log.Moves(), (Moves{"B", "y2"}));
+  log.RelabelX2(3);
+  EXPECT_EQ(log.Moves(), (Moves{"B", "x2"}));
 }
 
 TEST(MoveLog, RelabellingByARotationAndItsInverseIsTheIdentity) {
