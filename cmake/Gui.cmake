@@ -17,6 +17,7 @@ target_compile_definitions(rovan_gui PUBLIC ROVAN_VERSION_TEXT="${PROJECT_VERSIO
 file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/resources
   ${CMAKE_SOURCE_DIR}/resources/*)
 list(FILTER resource_files EXCLUDE REGEX "(\\.md|\\.txt|\\.py|\\.cpp|\\.h)$")
+list(TRANSFORM resource_files PREPEND ${CMAKE_SOURCE_DIR}/resources/)
 if(resource_files)
   qt_add_resources(rovan_gui rovan_resources
     PREFIX /

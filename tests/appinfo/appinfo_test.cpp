@@ -60,3 +60,43 @@ TEST(BuildDate, SingleAndTwoDigitDays) {
 }
 
 }  // namespace
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "appinfo/HelpText.h"
+
+namespace {
+
+std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The committed enciphered resources must be what the generator makes of the sources.
+TEST(HelpText, CommittedResourcesDecipherToTheirSources) {
+  const std::filesystem::path root = ROVAN_SOURCE_DIR;
+  const auto source = ReadFile(root / "resources/help/help_source.txt");
+  const auto help = ReadFile(root / "resources/help/IDR_HELP");
+  ASSERT_FALSE(source.empty());
+  const std::u16string text = appinfo::DecipherHelp(help);
+  EXPECT_EQ(appinfo::Utf16ToUtf8(text), std::string(source.begin(), source.end()));
+  EXPECT_EQ(text.substr(0, 10), u"Rovan魔方 使用");
+
+  const auto captions = appinfo::DecipherShortText();
+  ASSERT_LE(appinfo::ShortCaptionSource().size(), static_cast<size_t>(appinfo::kCaptionChars));
+  ASSERT_LE(appinfo::ShortStaticSource().size(), static_cast<size_t>(appinfo::kStaticChars));
+  EXPECT_EQ(captions.button, appinfo::ShortCaptionSource());
+  EXPECT_EQ(captions.staticText, appinfo::ShortStaticSource());
+}
+
+TEST(HelpText, Utf8RoundTripAndBadBytes) {
+  const std::string text = "魔方 R U' — 😀";
+  EXPECT_EQ(appinfo::Utf16ToUtf8(appinfo::Utf8ToUtf16(text)), text);
+  EXPECT_EQ(appinfo::Utf8ToUtf16("a\xFF" "b"), u"a\uFFFDb");
+  EXPECT_EQ(appinfo::Utf8ToUtf16("\xE9\xAD"), u"\uFFFD\uFFFD");  // cut short
+  EXPECT_EQ(appinfo::DecipherHelp({}), u"");
+}
+
+}  // namespace
