@@ -3,6 +3,7 @@
 #include "FaceletModel.h"
 #include "input/Conversions.h"
 #include "solvers/twophase/KFacelet.h"
+#include "solvers/twophase/KubeFacelets.h"
 
 namespace {
 
@@ -88,6 +89,20 @@ TEST(KFacelet, MissingFaceStaysSpaces) {
   KFacelet facelets(labelled.substr(0, labelled.size() - 24));  // without "U:…" and "D:…"
   for (int i = 0; i < 18; ++i) EXPECT_EQ(facelets.facelets[i], ' ');
   EXPECT_EQ(facelets.Validate(), kSameCentres);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(KFacelet, RandomCubesReadBackFromTheirFacelets) {
+  std::mt19937_64 rng(42);
+  for (int i = 0; i < 500; ++i) {
+    const twophase::CKube cube = twophase::RandomKube(rng);
+    twophase::KFacelet facelets(twophase::LabelledFacesOf(cube));
+    ASSERT_EQ(facelets.Validate(), twophase::kFaceletsOk);
+    ASSERT_EQ(static_cast<const twophase::CKube&>(facelets), cube);
+  }
 }
 
 }  // namespace
