@@ -98,34 +98,11 @@ bool ExtendBlock(TrackedCube& cube, const StageContext& context) {
   return cube.FindCorner(c, d, e) == kCornerUBL;
 }
 
-// '1' for each of the edges UB, UL, UR, UF, FL, FR, DF that is flipped with
-// respect to the colours (first, second).
-std::string EdgePattern(const TrackedCube& cube, int first, int second) {
-  struct EdgeRead {
-    int main, side;     // facelets: on U (or F), and the other one
-    bool upperLayer;    // true: test main == second / side == first
-  };
-  static constexpr std::array<EdgeRead, 7> kEdges = {{
-      {Facelet('U', 1), Facelet('B', 1), true},  {Facelet('U', 3), Facelet('L', 1), true},
-      {Facelet('U', 5), Facelet('R', 1), true},  {Facelet('U', 7), Facelet('F', 1), true},
-      {Facelet('F', 3), Facelet('L', 5), false}, {Facelet('F', 5), Facelet('R', 3), false},
-      {Facelet('F', 7), Facelet('D', 1), false},
-  }};
-  std::string pattern;
-  for (const EdgeRead& edge : kEdges) {
-    const int mainWants = edge.upperLayer ? second : first;
-    const int sideWants = edge.upperLayer ? first : second;
-    const bool flipped = cube.ColourAt(edge.main) == mainWants || cube.ColourAt(edge.side) == sideWants;
-    pattern += flipped ? '1' : '0';
-  }
-  return pattern;
-}
-
 bool OrientCandidateEdges(TrackedCube& cube, const StageContext& context) {
   for (int turn = 0; turn < 3; ++turn) cube.Rotate('x');
   const int u = cube.Colour('U', 4), f = cube.Colour('F', 4);
   auto tryPattern = [&](int first, int second) {
-    return Lookup(cube, Table::EO, EdgePattern(cube, first, second), context);
+    return Lookup(cube, Table::EO, EdgeOrientationPattern(cube, first, second), context);
   };
   if (tryPattern(u, f)) return true;
   cube.Mirror("xz");
@@ -144,6 +121,27 @@ StartCorner StartCornerOf(int start) {
   const int a = start / 8;
   const auto& [b, c] = kStartPairs[kPairListOfColour[a]][start % 8];
   return {a, b, c};
+}
+
+std::string EdgeOrientationPattern(const TrackedCube& cube, int first, int second) {
+  struct EdgeRead {
+    int main, side;     // facelets: on U (or F), and the other one
+    bool upperLayer;    // true: test main == second / side == first
+  };
+  static constexpr std::array<EdgeRead, 7> kEdges = {{
+      {Facelet('U', 1), Facelet('B', 1), true},  {Facelet('U', 3), Facelet('L', 1), true},
+      {Facelet('U', 5), Facelet('R', 1), true},  {Facelet('U', 7), Facelet('F', 1), true},
+      {Facelet('F', 3), Facelet('L', 5), false}, {Facelet('F', 5), Facelet('R', 3), false},
+      {Facelet('F', 7), Facelet('D', 1), false},
+  }};
+  std::string pattern;
+  for (const EdgeRead& edge : kEdges) {
+    const int mainWants = edge.upperLayer ? second : first;
+    const int sideWants = edge.upperLayer ? first : second;
+    const bool flipped = cube.ColourAt(edge.main) == mainWants || cube.ColourAt(edge.side) == sideWants;
+    pattern += flipped ? '1' : '0';
+  }
+  return pattern;
 }
 
 bool OrientOnCorner(TrackedCube& cube, int a, int b, int c) {

@@ -79,11 +79,7 @@ bool LookupLastLayerPattern(TrackedCube& cube, Table table, const std::vector<in
 
 bool PermuteEdges(TrackedCube& cube, const StageContext& context) {
   for (int tries = 1; tries <= 8; ++tries) {
-    const int u = cube.Colour('U', 4);
-    const int code = cube.FindEdge(u, cube.Colour('L', 0)) + 100 * cube.FindEdge(u, cube.Colour('R', 0)) +
-                     1000 * cube.FindEdge(u, cube.Colour('F', 0)) +
-                     10 * cube.FindEdge(u, cube.Colour('B', 0));
-    if (Lookup(cube, Table::LLEdges, code, context)) return true;
+    if (Lookup(cube, Table::LLEdges, EdgePlacesCode(cube), context)) return true;
     cube.Rotate('z');
     if (tries == 4) cube.Mirror("xz");
   }
@@ -105,31 +101,10 @@ bool PermuteCorners(TrackedCube& cube, const StageContext& context) {
   const int e = cube.Colour('U', 4), a = cube.Colour('F', 4), b = cube.Colour('R', 4),
             c = cube.Colour('B', 4), d = cube.Colour('L', 4);
   for (int tries = 0; tries < 4; ++tries) {
-    const int code = UpperCornerPlace(cube.FindCorner(e, a, b)) +
-                     10 * UpperCornerPlace(cube.FindCorner(e, d, a)) +
-                     100 * UpperCornerPlace(cube.FindCorner(e, b, c)) +
-                     1000 * UpperCornerPlace(cube.FindCorner(e, c, d));
-    if (Lookup(cube, Table::LLCorners, code, context)) return true;
+    if (Lookup(cube, Table::LLCorners, CornerPlacesCode(cube, e, a, b, c, d), context)) return true;
     cube.Rotate('z');
   }
   return false;
-}
-
-const std::vector<int>& LL12Facelets() {
-  static const std::vector<int> facelets = {
-      Facelet('B', 2), Facelet('B', 0), Facelet('L', 0), Facelet('U', 0), Facelet('U', 2), Facelet('R', 2),
-      Facelet('L', 2), Facelet('U', 6), Facelet('U', 8), Facelet('R', 0), Facelet('F', 0), Facelet('F', 2),
-  };
-  return facelets;
-}
-
-const std::vector<int>& LL16Facelets() {
-  static const std::vector<int> facelets = {
-      Facelet('B', 2), Facelet('B', 1), Facelet('B', 0), Facelet('L', 0), Facelet('U', 0), Facelet('U', 2),
-      Facelet('R', 2), Facelet('L', 1), Facelet('R', 1), Facelet('L', 2), Facelet('U', 6), Facelet('U', 8),
-      Facelet('R', 0), Facelet('F', 0), Facelet('F', 1), Facelet('F', 2),
-  };
-  return facelets;
 }
 
 // Way A: corners and edge orientation by pattern, then the edges' places.
@@ -153,6 +128,35 @@ bool TurnUpperUntilSolved(TrackedCube& cube) {
 }
 
 }  // namespace
+
+const std::vector<int>& LL12Facelets() {
+  static const std::vector<int> facelets = {
+      Facelet('B', 2), Facelet('B', 0), Facelet('L', 0), Facelet('U', 0), Facelet('U', 2), Facelet('R', 2),
+      Facelet('L', 2), Facelet('U', 6), Facelet('U', 8), Facelet('R', 0), Facelet('F', 0), Facelet('F', 2),
+  };
+  return facelets;
+}
+
+const std::vector<int>& LL16Facelets() {
+  static const std::vector<int> facelets = {
+      Facelet('B', 2), Facelet('B', 1), Facelet('B', 0), Facelet('L', 0), Facelet('U', 0), Facelet('U', 2),
+      Facelet('R', 2), Facelet('L', 1), Facelet('R', 1), Facelet('L', 2), Facelet('U', 6), Facelet('U', 8),
+      Facelet('R', 0), Facelet('F', 0), Facelet('F', 1), Facelet('F', 2),
+  };
+  return facelets;
+}
+
+int EdgePlacesCode(const TrackedCube& cube) {
+  const int u = cube.Colour('U', 4);
+  return cube.FindEdge(u, cube.Colour('L', 0)) + 10 * cube.FindEdge(u, cube.Colour('B', 0)) +
+         100 * cube.FindEdge(u, cube.Colour('R', 0)) + 1000 * cube.FindEdge(u, cube.Colour('F', 0));
+}
+
+int CornerPlacesCode(const TrackedCube& cube, int e, int a, int b, int c, int d) {
+  return UpperCornerPlace(cube.FindCorner(e, a, b)) + 10 * UpperCornerPlace(cube.FindCorner(e, d, a)) +
+         100 * UpperCornerPlace(cube.FindCorner(e, b, c)) +
+         1000 * UpperCornerPlace(cube.FindCorner(e, c, d));
+}
 
 std::string LabelPattern(const TrackedCube& cube, const std::vector<int>& facelets) {
   const int upper = cube.Colour('U', 4);

@@ -41,6 +41,19 @@ StartCorner StartCornerOf(int start);
 // (mirroring when needed). False when the corner cannot be brought there.
 bool OrientOnCorner(TrackedCube& cube, int a, int b, int c);
 
+// Stage 3: for the edges UB, UL, UR, UF, FL, FR, DF, '1' where the edge is
+// flipped with respect to the colours (first, second), else '0'.
+std::string EdgeOrientationPattern(const TrackedCube& cube, int first, int second);
+
+// Stage 5 keys. The facelets read for the LL12 and LL16 patterns:
+const std::vector<int>& LL12Facelets();
+const std::vector<int>& LL16Facelets();
+// The LL-edges code: where the edges of the U colour with the colours of the
+// corner stickers L0, R0, F0, B0 sit (units, hundreds, thousands, tens).
+int EdgePlacesCode(const TrackedCube& cube);
+// The LL-corners code for the centre colours U e, F a, R b, B c, L d.
+int CornerPlacesCode(const TrackedCube& cube, int e, int a, int b, int c, int d);
+
 // Stage-5 facelet labelling: the U-centre colour is 'x', the other colours are
 // '0'–'3' in the order first met, a fifth different colour 'z'.
 std::string LabelPattern(const TrackedCube& cube, const std::vector<int>& facelets);
