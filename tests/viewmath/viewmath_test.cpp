@@ -193,3 +193,41 @@ TEST(PickTurn, RefusesDragsOffTheCubeTooShortOrAwry) {
 }
 
 }  // namespace
+
+#include "model/viewmath/WTrackball.h"
+
+namespace {
+
+TEST(Trackball, SpherePointsAndMoves) {
+  using viewmath::WTrackball;
+  const model::Vec3f centre = WTrackball::SpherePoint(50, 50, 100, 100);
+  EXPECT_NEAR(centre.z, 1.0f, 1e-6);
+  const model::Vec3f edge = WTrackball::SpherePoint(100, 50, 100, 100);
+  EXPECT_NEAR(edge.x, 1 / std::sqrt(1.001f), 1e-5);
+  EXPECT_NEAR(edge.Length(), 1.0f, 1e-6);
+
+  WTrackball ball;
+  ball.Start(50, 50, 100, 100);
+  EXPECT_FALSE(ball.MoveTo(50, 50, 100, 100));
+  EXPECT_EQ(ball.moveCount, 0);
+  EXPECT_EQ(ball.matrix, WTrackball{}.matrix);
+  // Dragging right turns the scene about +Y (the point under the mouse moves right).
+  ASSERT_TRUE(ball.MoveTo(60, 50, 100, 100));
+  EXPECT_EQ(ball.moveCount, 1);
+  EXPECT_GT(ball.matrix[8], 0.0f);   // +Z swings towards +X
+  EXPECT_NEAR(ball.matrix[5], 1.0f, 1e-6);  // Y axis unchanged
+  // The matrix stays a rotation.
+  for (int i = 0; i < 150; ++i) ball.MoveTo(60 + (i % 7) * 5, 50 + (i % 5) * 4, 100, 100);
+  EXPECT_LT(ball.moveCount, 100);
+  for (int c = 0; c < 3; ++c) {
+    const float len = std::sqrt(ball.matrix[c * 4] * ball.matrix[c * 4] +
+                                ball.matrix[c * 4 + 1] * ball.matrix[c * 4 + 1] +
+                                ball.matrix[c * 4 + 2] * ball.matrix[c * 4 + 2]);
+    EXPECT_NEAR(len, 1.0f, 1e-3);
+  }
+  ball.Reset();
+  EXPECT_EQ(ball.matrix, WTrackball{}.matrix);
+  EXPECT_EQ(ball.moveCount, 0);
+}
+
+}  // namespace
