@@ -126,11 +126,14 @@ void CMainFrame::ApplyPaneSizes() {
   const int w = client.width(), h = client.height();
   if (w <= 0 || h <= 0) return;
   if (!splittersReady_) {
-    inner_->setSizes({4 * h / 5 - 36, h / 5 + 36});
+    // Rows of 4H/5 − 36 and H/5 + 36; the rounding remainder and the handle go to the log row.
+    const int viewHeight = 4 * h / 5 - 36;
+    inner_->setSizes({viewHeight, h - viewHeight - inner_->handleWidth()});
     splittersReady_ = true;
   }
   // The view column keeps its ideal width; the solving column takes the rest.
-  if (!solverPane_->isHidden()) outer_->setSizes({kViewColumnWidth, w - kViewColumnWidth});
+  if (!solverPane_->isHidden())
+    outer_->setSizes({kViewColumnWidth, w - kViewColumnWidth - outer_->handleWidth()});
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
