@@ -19,18 +19,25 @@ void LayerSolver::EndStage(int index) {
 }
 
 int LayerSolver::Solve() {
-  using Stage = int (LayerSolver::*)();
+  using Stage = int (*)(LayerSolver&);
   static constexpr Stage kStages[kStageCounts] = {
-      &LayerSolver::CentreUp,        &LayerSolver::CentreDown,  &LayerSolver::CornersUp,
-      &LayerSolver::CornerPositions, &LayerSolver::CornerTwists, &LayerSolver::EdgesUp,
-      &LayerSolver::EdgesDown,       &LayerSolver::EdgeUpFront, &LayerSolver::MiddleUpper,
-      &LayerSolver::MiddleLower,     &LayerSolver::CentresSide,
+      [](LayerSolver& s) { return s.CentreUp(); },
+      [](LayerSolver& s) { return s.CentreDown(); },
+      [](LayerSolver& s) { return s.CornersUp(); },
+      [](LayerSolver& s) { return s.CornerPositions(); },
+      [](LayerSolver& s) { return s.CornerTwists(); },
+      [](LayerSolver& s) { return s.EdgesUp(); },
+      [](LayerSolver& s) { return s.EdgesDown(); },
+      [](LayerSolver& s) { return s.EdgeUpFront(); },
+      [](LayerSolver& s) { return s.MiddleUpper(); },
+      [](LayerSolver& s) { return s.MiddleLower(); },
+      [](LayerSolver& s) { return s.CentresSide(); },
   };
   solution_.clear();
   counts_.fill(0);
   for (int i = 0; i < kStageCounts; ++i) {
     stage_.clear();
-    const int code = (this->*kStages[i])();
+    const int code = kStages[i](*this);
     if (code != 0) {
       solution_.clear();
       return code;
