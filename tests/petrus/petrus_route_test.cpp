@@ -75,6 +75,8 @@ TEST(PetrusRoute, SolvesAndRefuses) {
   } refused[] = {
       {sameCentres, 2, "魔方颜色设置有问题,请重新设置颜色!"},
       {std::string(oracle::kSolved).substr(1), 1, "魔方颜色设置有问题,请重新设置颜色!"},
+      {"0", 1, "魔方颜色设置有问题,请重新设置颜色!"},
+      {"", 1, "魔方颜色设置有问题,请重新设置颜色!"},
       {flipped, 4, "无法复原魔方！请重新设置颜色"},
   };
   for (const auto& r : refused) {
