@@ -14,9 +14,9 @@ target_link_libraries(rovan_gui PUBLIC rovan_core
 target_compile_definitions(rovan_gui PUBLIC ROVAN_VERSION_TEXT="${PROJECT_VERSION}")
 
 # Every file below resources/ except sources and notes goes into the program's resources.
-file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/resources
-  ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 list(FILTER resource_files EXCLUDE REGEX "(\\.md|\\.txt|\\.py|\\.cpp|\\.h)$")
+list(TRANSFORM resource_files PREPEND ${CMAKE_SOURCE_DIR}/resources/)
 if(resource_files)
   qt_add_resources(rovan_gui rovan_resources
     PREFIX /

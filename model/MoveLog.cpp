@@ -1,5 +1,7 @@
 #include "model/MoveLog.h"
 
+#include "model/LogRelabel.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -99,16 +101,17 @@ std::string RelabelCommand(WholeRotation rotation, const std::string& text) {
 
 MoveLog::MoveLog() = default;
 
-int MoveLog::LoadSequence(const std::vector<std::string>& tokens) {
+bool MoveLog::LoadSequence(const std::vector<std::string>& tokens) {
+  if (tokens.size() > static_cast<size_t>(kMaxMoves)) return false;
   for (auto& cell : cells_) cell.clear();
-  const int count = std::min<int>(static_cast<int>(tokens.size()), kMaxMoves);
+  const int count = static_cast<int>(tokens.size());
   cells_[0] = kStartMarker;
   for (int i = 0; i < count; ++i) cells_[i + 1] = tokens[i];
   cells_[count + 1] = kEndMarker;
   pageOffset_ = 0;
   cursor_ = 0;
   forwardMode_ = 1;
-  return count;
+  return true;
 }
 
 void MoveLog::ClearLog() {
@@ -215,9 +218,9 @@ MoveLog::Jump MoveLog::JumpToStart() {
   return jump;
 }
 
-void MoveLog::Relabel(WholeRotation rotation) {
+void MoveLog::Relabel(WholeRotation rotation, int order) {
   for (int i = 1; i < kCellCount && !cells_[i].empty(); ++i) {
-    cells_[i] = RelabelCommand(rotation, cells_[i]);
+    cells_[i] = RelabelCommand(rotation, cells_[i], order);
   }
 }
 

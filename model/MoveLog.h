@@ -46,9 +46,9 @@ class MoveLog {
   MoveLog();
 
   // Replaces the log by "??", the tokens, "@@"; cursor 0, forward mode, page 0.
-  // A sequence longer than kMaxMoves is cut to its first kMaxMoves moves so that
-  // both markers always fit. Returns the number of moves loaded.
-  int LoadSequence(const std::vector<std::string>& tokens);
+  // A sequence of more than kMaxMoves moves does not fit with both markers: it is
+  // refused and the log stays as it was (the caller tells the user).
+  bool LoadSequence(const std::vector<std::string>& tokens);
   // Empties the first page's cells (cell 0 included); cursor and mode stay.
   void ClearLog();
 
@@ -79,10 +79,11 @@ class MoveLog {
   Jump JumpToEnd();
   Jump JumpToStart();
 
-  // Rewrites cells 1, 2, … up to the first empty one after a whole-cube rotation.
-  void Relabel(WholeRotation rotation);
+  // Rewrites cells 1, 2, … up to the first empty one after a whole-cube rotation
+  // of a cube of the given order, so that they make the same physical turns.
+  void Relabel(WholeRotation rotation, int order);
   // The x2 re-lettering the solvers use for even orders (turns nothing).
-  void RelabelX2() { Relabel(WholeRotation::X2); }
+  void RelabelX2(int order) { Relabel(WholeRotation::X2, order); }
 
  private:
   std::vector<PostedStep> SetCursor(int index);

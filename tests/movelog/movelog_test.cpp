@@ -42,7 +42,7 @@ TEST(MoveLog, LoadPutsMarkersAroundTheMoves) {
   MoveLog log;
   EXPECT_TRUE(log.IsEmpty());
   EXPECT_EQ(log.cursor(), -1);
-  EXPECT_EQ(log.LoadSequence({"R", "U"}), 2);
+  EXPECT_TRUE(log.LoadSequence({"R", "U"}));
   EXPECT_EQ(log.Cell(0), "??");
   EXPECT_EQ(log.Cell(1), "R");
   EXPECT_EQ(log.Cell(3), "@@");
@@ -51,12 +51,15 @@ TEST(MoveLog, LoadPutsMarkersAroundTheMoves) {
   EXPECT_EQ(log.Moves(), (Moves{"R", "U"}));
 }
 
-TEST(MoveLog, TooLongSequenceIsCutAndKeepsBothMarkers) {
+TEST(MoveLog, TooLongSequenceIsRefusedAndTheLogStays) {
   MoveLog log;
-  Moves many(1500, "R");
-  EXPECT_EQ(log.LoadSequence(many), movelog::kMaxMoves);
+  log.LoadSequence({"R", "U"});
+  log.PressStepForward();
+  EXPECT_FALSE(log.LoadSequence(Moves(movelog::kMaxMoves + 1, "R")));
+  EXPECT_EQ(log.Moves(), (Moves{"R", "U"}));
+  EXPECT_EQ(log.cursor(), 1);
+  EXPECT_TRUE(log.LoadSequence(Moves(movelog::kMaxMoves, "R")));  // the largest that fits
   EXPECT_EQ(log.Cell(movelog::kCellCount - 1), "@@");
-  EXPECT_EQ(log.Moves().size(), static_cast<size_t>(movelog::kMaxMoves));
 }
 
 TEST(MoveLog, StepButtonsWalkTheSequence) {
@@ -183,14 +186,14 @@ TEST(MoveLog, RelabelTables) {
 TEST(MoveLog, RelabelRewritesUpToTheFirstEmptyCell) {
   MoveLog log;
   log.LoadSequence({"R", "y2"});
-  log.Relabel(WholeRotation::X);
-  EXPECT_EQ(log.Moves(), (Moves{"R", "y2"}));
-  log.Relabel(WholeRotation::Y);
-  EXPECT_EQ(log.Moves(), (Moves{"F", "y2"}));
+  log.Relabel(WholeRotation::X, 3);
+  EXPECT_EQ(log.Moves(), (Moves{"R", "z2"}));  // y2 names the same physical turn as z2 now
+  log.Relabel(WholeRotation::Y, 3);
+  EXPECT_EQ(log.Moves(), (Moves{"F", "x2"}));
   EXPECT_EQ(log.Cell(0), "??");
   EXPECT_EQ(log.Cell(3), "@@");
-  log.RelabelX2();
-  EXPECT_EQ(log.Moves(), (Moves{"B", "y2"}));
+  log.RelabelX2(3);
+  EXPECT_EQ(log.Moves(), (Moves{"B", "x2"}));
 }
 
 TEST(MoveLog, RelabellingByARotationAndItsInverseIsTheIdentity) {
