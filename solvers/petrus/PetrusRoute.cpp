@@ -4,6 +4,7 @@
 
 #include "input/Conversions.h"
 #include "solvers/petrus/PetrusSolver.h"
+#include "solvers/petrus/TrackedCube.h"
 
 namespace petrus {
 
@@ -32,6 +33,11 @@ constexpr std::array<const char*, 6> kFrontTurn = {nullptr, nullptr, "y", "y2", 
 
 RouteResult SolveFacelets(const std::string& facelets) {
   RouteResult result;
+  // The renumbering reads the centres, so the length is checked first.
+  if (facelets.size() != kFaceletCount) {
+    result.code = kFaceletsWrongLength;
+    return result;
+  }
   PetrusSolver solver;
   result.code = solver.SetFacelets(input::ToCentreCodes(facelets));
   if (result.code != kFaceletsOk) return result;

@@ -210,7 +210,9 @@ void TrackedCube::Normalise() {
 }
 
 int TrackedCube::Colour(char face, int index) const {
-  return facelets_[9 * FaceIndex(face) + index] - '0';
+  const int f = FaceIndex(face);
+  if (f < 0 || index < 0 || index > 8) return -1;
+  return ColourAt(9 * f + index);
 }
 
 int TrackedCube::FindCorner(int a, int b, int c) const {

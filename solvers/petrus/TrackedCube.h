@@ -52,7 +52,8 @@ class TrackedCube {
   // Pairs of characters: "rx"/"ry"/"rz" rotate, any other pair is a move.
   void Sequence(std::string_view text);
 
-  // Colour value 0–5 of facelet 9 × face + index (face given by its letter).
+  // Colour value 0–5 of facelet 9 × face + index (face given by its letter);
+  // −1 for a face letter or index out of range.
   int Colour(char face, int index) const;
   int ColourAt(int facelet) const { return facelets_[facelet] - '0'; }
   // The facelet holding colour a of the corner coloured a, b, c; −1 if none.

@@ -173,4 +173,16 @@ bool WriteTableFile(const std::string& path, const TwoPhaseTables& tables) {
   return true;
 }
 
+bool LoadOrBuildTables(TwoPhaseTables& tables, const std::vector<std::string>& files,
+                       const std::function<void(const std::string&)>& progress, const std::atomic<bool>* cancel) {
+  for (const auto& path : files) {
+    if (ReadTableFile(path, tables) == TableFileStatus::kLoaded) return true;
+  }
+  if (!tables.Build(progress, cancel)) return false;
+  for (const auto& path : files) {
+    if (WriteTableFile(path, tables)) break;
+  }
+  return true;
+}
+
 }  // namespace twophase

@@ -13,8 +13,11 @@
 // A file is used only when its length, magic and checksum match and every entry
 // is in range (move entries below their count, pruning values 0–14, goal entries
 // 0); anything else is reported and the caller rebuilds.
+#include <atomic>
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "solvers/twophase/TwoPhaseTables.h"
 
@@ -42,5 +45,13 @@ TableFileStatus ReadTableFile(const std::string& path, TwoPhaseTables& tables);
 // Writes a temporary file beside path and renames it into place, creating the
 // directory when needed. False when anything fails; nothing half-written remains.
 bool WriteTableFile(const std::string& path, const TwoPhaseTables& tables);
+
+// Loads the first file in files that is valid; otherwise builds the tables
+// (progress texts as TwoPhaseTables::Build) and writes them to the first file
+// that can be written. Failing to write never fails the call; false only when
+// the build was cancelled.
+bool LoadOrBuildTables(TwoPhaseTables& tables, const std::vector<std::string>& files,
+                       const std::function<void(const std::string&)>& progress,
+                       const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace twophase

@@ -62,12 +62,24 @@ int TwoPhaseSearch::Run() {
   return r;
 }
 
+// A phase-1 path whose last move is a phase-2 move (U, D, or a half turn) ends
+// in the phase-2 group one move earlier too, and phase 2 from there already
+// tried that move: running phase 2 again can find nothing shorter.
+bool TwoPhaseSearch::WorthPhase2(int n) const {
+  const SearchNode& node = nodes_[n];
+  if (n == kRoot) return true;
+  return !IsQuarterTurnFaceInPhase2(node.face) && node.count != 2;
+}
+
 int TwoPhaseSearch::ExpandPhase1(int n) {
   const SearchNode& node = nodes_[n];
   const int h = H1(node);
-  if (h == 0) RunPhase2(n);
-  if (control_.stop.load(std::memory_order_relaxed)) return kStopped;
   const int depth = n - kRoot;
+  // Phase 2 once per phase-1 solution: in the pass whose bound equals its length
+  // (the heuristic is consistent, so every pass before has a smaller bound).
+  // Later passes only have a lower best and could find nothing new.
+  if (h == 0 && depth == phase1Bound_ && WorthPhase2(n)) RunPhase2(n);
+  if (control_.stop.load(std::memory_order_relaxed)) return kStopped;
   const int f = h + depth;
   if (f > phase1Bound_) {
     if (f < phase1Min_) phase1Min_ = static_cast<std::uint8_t>(f);

@@ -34,6 +34,7 @@ class TwoPhaseSearch {
   static constexpr int kRoot = 1;  // node 0 is a sentinel, node k + 1 holds the k-th move
 
   int ExpandPhase1(int n);
+  bool WorthPhase2(int n) const;
   int RunPhase2(int start);
   int ExpandPhase2(int n);
   int Report(int n);

@@ -40,19 +40,10 @@ class WindowInUse {
 };
 
 bool LoadOrBuild(const std::vector<std::string>& tableFiles, OutputWindow* window) {
-  TwoPhaseTables& tables = MutableTables();
-  for (const auto& path : tableFiles) {
-    if (ReadTableFile(path, tables) == TableFileStatus::kLoaded) return true;
-  }
   auto progress = [window](const std::string& text) {
     if (window) window->SetText(text);
   };
-  if (!tables.Build(progress, &Control().abandonTableBuild)) return false;
-  // Failing to write only costs the next program a rebuild.
-  for (const auto& path : tableFiles) {
-    if (WriteTableFile(path, tables)) break;
-  }
-  return true;
+  return LoadOrBuildTables(MutableTables(), tableFiles, progress, &Control().abandonTableBuild);
 }
 }  // namespace
 

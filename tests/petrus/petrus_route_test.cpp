@@ -8,6 +8,8 @@
 #include <string>
 
 #include "facelet_oracle.h"
+#include "model/MoveNotation.h"
+#include "model/WCube.h"
 #include "solvers/petrus/PetrusRoute.h"
 
 namespace {
@@ -75,6 +77,8 @@ TEST(PetrusRoute, SolvesAndRefuses) {
   } refused[] = {
       {sameCentres, 2, "魔方颜色设置有问题,请重新设置颜色!"},
       {std::string(oracle::kSolved).substr(1), 1, "魔方颜色设置有问题,请重新设置颜色!"},
+      {"0", 1, "魔方颜色设置有问题,请重新设置颜色!"},
+      {"", 1, "魔方颜色设置有问题,请重新设置颜色!"},
       {flipped, 4, "无法复原魔方！请重新设置颜色"},
   };
   for (const auto& r : refused) {
@@ -116,6 +120,25 @@ TEST(PetrusRoute, CliTurnsThenMovesSolveTheInput) {
     const std::string turned = oracle::Apply(cube, turnsLine.substr(6));
     ASSERT_FALSE(turned.empty()) << run.out;
     EXPECT_TRUE(oracle::IsSolved(oracle::Apply(turned, movesLine.substr(6)))) << cube << "\n" << run.out;
+  }
+}
+
+// The same on the program's own cube model, the way the form plays the log.
+TEST(PetrusRoute, CliOutputSolvesTheProgramsCube) {
+  std::mt19937 random(13);
+  for (int round = 0; round < 3; ++round) {
+    const std::string cube = oracle::Scrambled(random, 30);
+    const CliRun run = RunCli(cube);
+    ASSERT_EQ(run.status, 0) << run.out;
+    std::istringstream lines(run.out);
+    std::string turnsLine, movesLine;
+    std::getline(lines, turnsLine);
+    std::getline(lines, movesLine);
+    model::WCube wcube;
+    ASSERT_EQ(wcube.ImportColours(cube), 54);
+    EXPECT_EQ(model::ApplySequence(wcube, turnsLine.substr(6)), 0) << turnsLine;
+    EXPECT_EQ(model::ApplySequence(wcube, movesLine.substr(6)), 0) << movesLine;
+    EXPECT_TRUE(oracle::IsSolved(wcube.ExportColours())) << cube << "\n" << run.out;
   }
 }
 

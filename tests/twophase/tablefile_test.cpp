@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -135,6 +136,44 @@ TEST(TableFileCandidates, BesideTheProgramThenTheCache) {
   EXPECT_EQ(files[1], std::string(std::getenv("HOME")) + "/.cache/rovan/RVTomsel.pro");
   if (oldCache) setenv("XDG_CACHE_HOME", keep.c_str(), 1);
   else unsetenv("XDG_CACHE_HOME");
+}
+
+}  // namespace
+
+namespace {
+
+// The whole road of a damaged file: refused, rebuilt with progress texts,
+// written where it can be, then loaded without building.
+TEST_F(TableFileTest, DamagedFileIsRebuiltAndRewritten) {
+  const auto& shared = twophase_test::ReadyTables();
+  const std::string blocked = Path("a-file") + "/RVTomsel.pro";  // its directory is a file
+  Put(Path("a-file"), "x");
+  const std::string damaged = Path("RVTomsel.pro");
+  ASSERT_TRUE(WriteTableFile(damaged, shared));
+  Put(damaged, Bytes(damaged).substr(1));
+
+  std::vector<std::string> progress;
+  TwoPhaseTables tables;
+  ASSERT_TRUE(LoadOrBuildTables(tables, {blocked, damaged}, [&](const std::string& t) { progress.push_back(t); }));
+  EXPECT_TRUE(SameContents(tables, shared));
+  ASSERT_FALSE(progress.empty());
+  EXPECT_EQ(progress.front(), "初始化=>>||");
+  EXPECT_EQ(progress[1], "初始化==>>||");
+  // Five tables, each bar starting again from one "=".
+  EXPECT_EQ(std::count(progress.begin(), progress.end(), "初始化=>>||"), 5);
+  EXPECT_EQ(progress.back(), "初始化" + std::string(14, '=') + ">>||") << "table D ends at distance 14";
+
+  EXPECT_EQ(ReadTableFile(damaged, tables), TableFileStatus::kLoaded);
+  progress.clear();
+  ASSERT_TRUE(LoadOrBuildTables(tables, {blocked, damaged}, [&](const std::string& t) { progress.push_back(t); }));
+  EXPECT_TRUE(progress.empty()) << "loaded, not built";
+}
+
+TEST_F(TableFileTest, CancelledBuildLeavesNoFile) {
+  std::atomic<bool> cancel{true};
+  TwoPhaseTables tables;
+  EXPECT_FALSE(LoadOrBuildTables(tables, {Path("RVTomsel.pro")}, nullptr, &cancel));
+  EXPECT_FALSE(fs::exists(Path("RVTomsel.pro")));
 }
 
 }  // namespace
