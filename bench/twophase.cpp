@@ -3,6 +3,7 @@
 //   bench_twophase --benchmark_filter=RandomCubes  solving uniformly random cubes; prints
 //       per run: first solution, time to 20 moves or fewer, length after 1 s and at the
 //       end of the budget, and how many searches proved their last solution optimal.
+//   bench_twophase --benchmark_filter=ScrambledCubes  easier cubes: time to prove optimality
 //   When the Debian package "rubiks" is installed, RandomCubesDikcube runs its two-phase
 //   solver (rubiks_dikcube) on the same cubes for comparison.
 // Arguments of the random-cube runs: number of cubes, seconds per cube, search threads.
@@ -179,6 +180,50 @@ void BM_RandomCubes(benchmark::State& state) {
   Report(state, state.range(2) >= 2 ? "this solver, 2 threads" : "this solver, 1 thread", runs, budgetMs);
 }
 BENCHMARK(BM_RandomCubes)->Args({20, 1, 1})->Args({200, 1, 2})->Args({200, 1, 1})->Args({20, 10, 2})->Unit(benchmark::kSecond)->Iterations(1);
+
+// Easier cases: cubes a few random face turns from solved, where the search
+// can prove its last solution optimal and end by itself.
+void BM_ScrambledCubes(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const int turns = static_cast<int>(state.range(1));
+  const double budgetMs = 1000.0 * static_cast<double>(state.range(2));
+  const std::vector<std::string> files = {BenchTableFile()};
+  PrepareTables(files, nullptr);
+  Control().multiProcessor.store(true);
+  std::mt19937_64 rng(static_cast<std::uint64_t>(turns));
+  std::vector<CubeRun> runs;
+  for (auto _ : state) {
+    for (int c = 0; c < count; ++c) {
+      CKube cube;
+      for (int t = 0, last = -1; t < turns; ++t) {
+        int face;
+        do face = static_cast<int>(rng() % 6); while (face == last);
+        last = face;
+        cube.Move(face, 1 + static_cast<int>(rng() % 3));
+      }
+      const auto start = Clock::now();
+      RecordingWindow window(start);
+      std::mutex m;
+      std::condition_variable cv;
+      bool done = false;
+      std::thread timer([&] {
+        std::unique_lock<std::mutex> lock(m);
+        if (!cv.wait_for(lock, std::chrono::duration<double, std::milli>(budgetMs), [&] { return done; })) RequestStop();
+      });
+      Solve(LabelledFacesOf(cube), &window, files);
+      const double endMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+      {
+        std::lock_guard<std::mutex> guard(m);
+        done = true;
+      }
+      cv.notify_all();
+      timer.join();
+      runs.push_back({window.improvements, endMs < budgetMs, endMs});
+    }
+  }
+  Report(state, ("this solver, " + std::to_string(turns) + " random turns from solved").c_str(), runs, budgetMs);
+}
+BENCHMARK(BM_ScrambledCubes)->Args({20, 10, 10})->Args({20, 13, 10})->Unit(benchmark::kSecond)->Iterations(1);
 
 // ---- rubiks_dikcube (Debian package "rubiks"), one process per cube ----
 
