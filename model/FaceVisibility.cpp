@@ -1,0 +1,7 @@
+#include "model/FaceVisibility.h"
+
+namespace model {
+
+FaceVisibility gFaceVisibility;
+
+}  // namespace model
