@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "solvers/layered/CubeSolver.h"
-#include "tests/fixtures/FaceletCube.h"
+#include "tests/fixtures/CubeOracle.h"
 
 namespace {
 
@@ -38,14 +38,12 @@ TEST(CubeSolver, TokensTurnLikeTheNotation) {
                       {"R+.", "R"}, {"R-.", "R'"}, {"F*.", "F2"}, {"X+.", "x"}, {"X-.", "x'"},
                       {"Y+.", "y'"}, {"Y-.", "y"}};
   std::mt19937 rng(7);
-  const std::string start = testcube::RandomState(rng);
+  const std::string start = oracle::RandomState(rng);
   for (const auto& row : rows) {
     layered::CCubeSolver solver;
     solver.LoadText(start);
     solver.Run(row.token);
-    testcube::FaceletCube oracle(3, start);
-    oracle.Apply(row.notation);
-    EXPECT_EQ(solver.ExportText(), oracle.Text()) << row.token;
+    EXPECT_EQ(solver.ExportText(), oracle::Apply(start, row.notation)) << row.token;
   }
 }
 
@@ -91,7 +89,7 @@ TEST(CubeSolver, RefusedColourings) {
 TEST(CubeSolver, SolvesRandomStatesFromEveryOrientation) {
   std::mt19937 rng(2026);
   for (int trial = 0; trial < 300; ++trial) {
-    const std::string start = testcube::RandomState(rng, 25 + trial % 10);
+    const std::string start = oracle::RandomState(rng, 25 + trial % 10);
     layered::CCubeSolver solver;
     solver.LoadText(start);
     ASSERT_EQ(solver.Solve(), layered::kSolved) << start;
@@ -103,21 +101,17 @@ TEST(CubeSolver, SolvesRandomStatesFromEveryOrientation) {
       EXPECT_NE(solution.substr(at, 3), solution.substr(at - 3, 3)) << solution;
     for (const char* marker : {"[1]", "[2]", "[3]", "[4]", "[5]", "[6]"})
       EXPECT_NE(solution.find(marker), std::string::npos) << marker;
-    testcube::FaceletCube oracle(3, start);
-    ASSERT_TRUE(oracle.ApplySequence(ToNotation(solution)));
-    ASSERT_TRUE(oracle.Solved()) << start << "\n" << solution;
+    ASSERT_TRUE(oracle::Solves(start, ToNotation(solution))) << start << "\n" << solution;
   }
 }
 
 TEST(CubeSolver, OneTurnFromSolvedGivesAShortSolution) {
   // Of the 24 attempts the shortest is kept: one of them undoes the turn at once.
-  testcube::FaceletCube cube;
-  cube.Apply("R");
+  const std::string start = oracle::Apply(kSolved, "R");
   layered::CCubeSolver solver;
-  solver.LoadText(cube.Text());
+  solver.LoadText(start);
   ASSERT_EQ(solver.Solve(), layered::kSolved);
-  cube.ApplySequence(ToNotation(solver.Solution()));
-  EXPECT_TRUE(cube.Solved());
+  EXPECT_TRUE(oracle::Solves(start, ToNotation(solver.Solution())));
   EXPECT_LE(solver.Solution().size(), 3u * 12);
 }
 

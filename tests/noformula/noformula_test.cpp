@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <sstream>
 
 #include "input/Conversions.h"
 #include "solvers/noformula/MoveText.h"
 #include "solvers/noformula/NoFormulaSolver.h"
 #include "solvers/noformula/PieceState.h"
-#include "tests/fixtures/FaceletCube.h"
+#include "tests/fixtures/CubeOracle.h"
 
 namespace {
 
@@ -23,19 +22,17 @@ PieceState StateOf(const std::string& facelets) {
 
 TEST(NoFormula, CodesTurnLikeTheNotation) {
   std::mt19937 rng(11);
-  const std::string start = testcube::RandomState(rng);
+  const std::string start = oracle::RandomState(rng);
   for (const char* token : {"U", "D", "F", "B", "R", "L", "U2", "R'", "x", "x2", "y", "y'", "z", "z'"}) {
     PieceState state = StateOf(start);
     for (int code : ParseMoves(token)) state.Apply(code);
-    testcube::FaceletCube oracle(3, start);
-    oracle.Apply(token);
-    EXPECT_EQ(state.stickers, StateOf(oracle.Text()).stickers) << token;
+    EXPECT_EQ(state.stickers, StateOf(oracle::Apply(start, token)).stickers) << token;
   }
 }
 
 TEST(NoFormula, QuarterTurnsFourTimesAndWholeTurnsUndone) {
   std::mt19937 rng(12);
-  const PieceState start = StateOf(testcube::RandomState(rng));
+  const PieceState start = StateOf(oracle::RandomState(rng));
   for (int code = 0; code < noformula::kStepMarker; code += 3) {
     PieceState state = start;
     for (int k = 0; k < 4; ++k) state.Apply(code);
@@ -51,24 +48,12 @@ TEST(NoFormula, SolvedCube) {
             "[1] [2] U' U' U' U' [3] [4] [5] [6] ");
 }
 
-std::string MovesOnly(const std::string& text) {
-  std::istringstream in(text);
-  std::string token, out;
-  while (in >> token) {
-    if (token[0] == '[') continue;
-    out += token + ' ';
-  }
-  return out;
-}
-
 TEST(NoFormula, SolvesRandomStates) {
   std::mt19937 rng(99);
   for (int trial = 0; trial < 300; ++trial) {
-    const std::string start = testcube::RandomState(rng, 20 + trial % 15);
+    const std::string start = oracle::RandomState(rng, 20 + trial % 15);
     const std::string text = noformula::SolveNoFormula(input::ToPieceString(start));
-    testcube::FaceletCube oracle(3, start);
-    ASSERT_TRUE(oracle.ApplySequence(MovesOnly(text))) << text;
-    ASSERT_TRUE(oracle.Solved()) << start << "\n" << text;
+    ASSERT_TRUE(oracle::Solves(start, text)) << start << "\n" << text;
     size_t at = 0;
     for (const char* marker : {"[1]", "[2]", "[3]", "[4]", "[5]", "[6]"}) {
       at = text.find(marker, at);
@@ -79,11 +64,9 @@ TEST(NoFormula, SolvesRandomStates) {
 
 TEST(NoFormula, OneMoveFromSolvedRunsEveryStep) {
   for (const char* move : {"R", "U'", "F2", "D"}) {
-    testcube::FaceletCube cube;
-    cube.Apply(move);
-    const std::string text = noformula::SolveNoFormula(input::ToPieceString(cube.Text()));
-    cube.ApplySequence(MovesOnly(text));
-    EXPECT_TRUE(cube.Solved()) << move << ": " << text;
+    const std::string start = oracle::Apply(kSolved, move);
+    const std::string text = noformula::SolveNoFormula(input::ToPieceString(start));
+    EXPECT_TRUE(oracle::Solves(start, text)) << move << ": " << text;
     EXPECT_LT(text.find("[1]"), text.find("[6]")) << text;
   }
 }
