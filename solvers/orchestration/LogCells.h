@@ -19,7 +19,9 @@ constexpr int kMaxLogMoves = kLogCells - 2;
 // A solver's text cut at single spaces; empty pieces are dropped.
 Cells SplitSolution(std::string_view text);
 
-// "??", the moves, "@@".
+// "??", the moves, "@@". The log should empty every cell after "@@", not only
+// the first page, so no stale moves of a longer earlier log stay behind. A list
+// longer than kMaxLogMoves does not fit the log; the log decides how to refuse it.
 Cells LoadSolution(const Cells& moves);
 
 // Layer-by-layer tokens ("R+." "R-." "R*." "[1]") as notation cells

@@ -1,7 +1,13 @@
 #pragma once
 // Runs a solve command on a cube given as a facelet text and says what the
-// form must do with the result: show a message, or turn the cube, load the
-// cells into the move log, re-letter them and turn log and cube.
+// form must do with the result. For kLoaded, in this order:
+//   1. turn the cube by each of cubeTurns (ApplyCommand, animated, not recorded);
+//   2. load cells into the move log (every cell after "@@" empty);
+//   3. RelabelX2 the log when relabelX2 is set (the cube is not turned);
+//   4. press the log's whole-cube turn for each of logTurns (cube and log turn);
+//   5. log cursor to the start, focus on the log, redraw, move count 0.
+// For kRefused show message; the log stays as it was. FinalCells and
+// AllCubeTurns give the end result without a log, as rovan-cli prints it.
 #include <string>
 
 #include "solvers/orchestration/LogCells.h"
