@@ -1,6 +1,4 @@
 # The desktop program: Qt appears only in view/ and shell/.
-set(CMAKE_AUTOMOC ON)
-set(CMAKE_AUTOUIC ON)
 find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets OpenGL OpenGLWidgets Multimedia)
 find_package(OpenGL REQUIRED)
 
@@ -9,14 +7,14 @@ file(GLOB_RECURSE gui_sources CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/shell/*.cpp ${CMAKE_SOURCE_DIR}/shell/*.h)
 list(FILTER gui_sources EXCLUDE REGEX ".*/shell/main\\.cpp$")
 add_library(rovan_gui STATIC ${gui_sources})
+set_target_properties(rovan_gui PROPERTIES AUTOMOC ON AUTOUIC ON)
 target_link_libraries(rovan_gui PUBLIC rovan_core
   Qt6::Core Qt6::Gui Qt6::Widgets Qt6::OpenGL Qt6::OpenGLWidgets Qt6::Multimedia
   OpenGL::GL OpenGL::GLU)
 target_compile_definitions(rovan_gui PUBLIC ROVAN_VERSION_TEXT="${PROJECT_VERSION}")
 
 # Every file below resources/ except sources and notes goes into the program's resources.
-file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS RELATIVE ${CMAKE_SOURCE_DIR}/resources
-  ${CMAKE_SOURCE_DIR}/resources/*)
+file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*)
 list(FILTER resource_files EXCLUDE REGEX "(\\.md|\\.txt|\\.py|\\.cpp|\\.h)$")
 if(resource_files)
   qt_add_resources(rovan_gui rovan_resources
@@ -29,5 +27,6 @@ endif()
 if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   add_executable(rovan ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   target_link_libraries(rovan PRIVATE rovan_gui)
+  set_target_properties(rovan PROPERTIES AUTOMOC ON)
   install(TARGETS rovan RUNTIME DESTINATION bin)
 endif()

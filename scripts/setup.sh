@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
   libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth imagemagick
+  clang libclang-rt-14-dev
   fonts-wqy-microhei fonts-liberation2
 )
 

@@ -2,7 +2,7 @@
 # Sets up the machine, builds, and runs the whole test suite:
 # the release build (core, rovan-cli and GUI tests under Xvfb), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and the threaded tests
-# under ThreadSanitizer.
+# under ThreadSanitizer, then a bounded libFuzzer run on the session-file reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${ROVAN_JOBS:-$(nproc)}
@@ -17,4 +17,5 @@ jobs=${ROVAN_JOBS:-$(nproc)}
 
 ./scripts/build.sh tsan
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j "$jobs" -L threads --timeout 1800 --no-tests=ignore)
+./scripts/fuzz.sh 60
 echo "All tests passed."

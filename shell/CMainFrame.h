@@ -1,0 +1,112 @@
+#pragma once
+// The main window: the 3D view over the move-log pane, the solving pane on
+// the right, the menus and keys of shell/CommandTable.h, the status bar, the
+// fixed 800 × 600 size and the two-pass close.
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+
+namespace view {
+class CRubikView;
+}
+
+namespace shell {
+
+class CRubikDoc;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit CMainFrame(CRubikDoc& doc, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  view::CRubikView* View() const { return view_; }
+  QWidget* MoveLogPane() const { return logPane_; }
+  QWidget* SolverPane() const { return solverPane_; }
+  CRubikDoc& Document() const { return doc_; }
+  QAction* Action(int id) const { return actions_.value(id); }
+  QMenu* Menu(const QString& path) const { return menus_.value(path); }
+  QLabel* MessagePane() const { return messagePane_; }
+  QLabel* MoveCounterPane() const { return counterPane_; }
+
+  bool ProjectionFlag() const { return projection_; }
+  int Theme() const { return theme_; }
+  bool SunlightFlag() const { return sunlight_; }
+
+  // Runs the command with this id, as its menu item or key would.
+  void RunCommand(int id);
+  // Refreshes the status bar and every command's enabled and checked state.
+  void UpdateCommandUi();
+
+ signals:
+  // A new game of `order` has started; the log and solving forms follow it.
+  void newGameStarted(int order);
+  // Closing: running work (solver threads) must stop.
+  void stopRequested();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private slots:
+  void OnNewGame(int order);
+  void OnInitialState();
+  void OnFileNew();
+  void OnFileOpen();
+  void OnFileSave();
+  void OnFileSaveAs();
+  void OnEditUndo();
+  void OnSlowScramble();
+  void OnFastScramble();
+  void OnOptions();
+  void OnTheme(int theme);
+  void OnProjectionView();
+  void OnSunlight();
+  void OnToggleSolverPane();
+  void OnToggleLogPane();
+  void OnBackgroundNone();
+  void OnBackgroundCustom();
+  void OnAppAbout();
+  void OnHelp();
+  void OnPrevPane();
+
+ private:
+  struct Handler;
+  static const Handler* FindHandler(int id);
+  void CreateMenus();
+  void CreateStatusBar();
+  void CreatePanes();
+  void ApplyPaneSizes();
+  void UpdateTitle();
+  bool CommandEnabled(int id) const;
+  bool CommandChecked(int id) const;
+  void TogglePane(QWidget* pane, QSplitter* splitter, QList<int>& remembered);
+
+  CRubikDoc& doc_;
+  view::CRubikView* view_ = nullptr;
+  QWidget* logPane_ = nullptr;
+  QWidget* solverPane_ = nullptr;
+  QSplitter* outer_ = nullptr;
+  QSplitter* inner_ = nullptr;
+  bool splittersReady_ = false;
+  QList<int> outerSizes_, innerSizes_;
+  QLabel* capsPane_ = nullptr;
+  QLabel* hintPane_ = nullptr;
+  QLabel* counterPane_ = nullptr;
+  QLabel* messagePane_ = nullptr;
+  QHash<int, QAction*> actions_;
+  QHash<QString, QMenu*> menus_;
+  bool projection_ = true;
+  int theme_ = 1;
+  bool sunlight_ = false;
+};
+
+}  // namespace shell

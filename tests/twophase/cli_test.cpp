@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+#include "FaceletModel.h"
+#include "SharedTables.h"
+
+namespace {
+
+using twophase_test::kSolvedNet;
+using twophase_test::Turned;
+
+struct CliResult {
+  int status = -1;
+  std::vector<std::string> lines;
+};
+
+CliResult RunCli(const std::string& arguments) {
+  twophase_test::ReadyTables();  // the table file beside rovan-cli exists from here on
+  CliResult result;
+  const std::string command = std::string(ROVAN_CLI_PATH) + " " + arguments + " 2>/dev/null";
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return result;
+  std::array<char, 4096> buffer{};
+  std::string all;
+  while (fgets(buffer.data(), buffer.size(), pipe)) all += buffer.data();
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  std::istringstream in(all);
+  for (std::string line; std::getline(in, line);) result.lines.push_back(line);
+  return result;
+}
+
+std::string After(const std::string& line, const std::string& prefix) {
+  return line.rfind(prefix, 0) == 0 ? line.substr(prefix.size()) : "<" + line + ">";
+}
+
+TEST(Cli, PrintsImprovementsThenTurnsAndMoves) {
+  std::mt19937 rng(77);
+  const std::string net = Turned(kSolvedNet, twophase_test::RandomFaceTurns(rng, 25));
+  const CliResult r = RunCli("solve twophase --seconds 1 " + net);
+  ASSERT_EQ(r.status, 0);
+  ASSERT_GE(r.lines.size(), 3u);
+  int previous = 99;
+  for (std::size_t i = 0; i + 2 < r.lines.size(); ++i) {
+    std::istringstream in(After(r.lines[i], "improved: "));
+    long ms = -1;
+    int length = -1;
+    in >> ms >> length;
+    std::string moves;
+    std::getline(in, moves);
+    EXPECT_GE(ms, 0);
+    EXPECT_LT(length, previous);
+    previous = length;
+    EXPECT_TRUE(twophase_test::IsSolvedNet(Turned(net, moves))) << r.lines[i];
+  }
+  const std::string turns = After(r.lines[r.lines.size() - 2], "turns: ");
+  const std::string moves = After(r.lines.back(), "moves: ");
+  EXPECT_TRUE(turns == "x2 x2" || turns == "y2 y2" || turns == "z2 z2") << turns;
+  EXPECT_TRUE(twophase_test::IsSolvedNet(Turned(Turned(net, turns), moves))) << moves;
+}
+
+TEST(Cli, SolvedAndRefusedCubes) {
+  const CliResult solved = RunCli("solve twophase " + kSolvedNet);
+  EXPECT_EQ(solved.status, 0);
+  ASSERT_FALSE(solved.lines.empty());
+  EXPECT_EQ(solved.lines.back(), "moves: ");
+
+  struct Case {
+    std::string arguments;
+    int status;
+  };
+  std::string flipped = kSolvedNet;
+  flipped[7] = '1';
+  flipped[10] = '0';
+  const Case cases[] = {
+      {"solve twophase " + flipped, 2},
+      {"solve twophase 0123", 2},
+      {"solve twophase --seconds 0 " + kSolvedNet, 2},
+      {"solve twophase --seconds", 2},
+      {"solve twophase", 2},
+  };
+  for (const auto& c : cases) EXPECT_EQ(RunCli(c.arguments).status, c.status) << c.arguments;
+}
+
+}  // namespace
