@@ -103,7 +103,7 @@ SolveOutcome SolvePetrus(const std::string& facelets) {
   const std::string message = MessageForPetrus(answer.setFaceletsCode, answer.runCode);
   if (!message.empty()) return Refused(message);
   SolveOutcome out = Loaded(SplitSolution(answer.text));
-  out.logTurns = PetrusOrientationTurns(answer.orientationCode);
+  out.logTurns = PetrusFrameTurns(answer.orientationCode);
   return out;
 }
 

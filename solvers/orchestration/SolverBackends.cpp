@@ -3,12 +3,16 @@
 // answers built = false and the route says so.
 #include "solvers/orchestration/SolverBackends.h"
 
+#include "solvers/mcube/Check444.h"
+
 namespace orchestration {
 
 NxNAnswer CallNxN(int /*order*/, const std::string& /*solverFaces*/, int /*mode*/) { return {}; }
 
 PetrusAnswer CallPetrus(const std::string& /*centreCodes*/) { return {}; }
 
-CheckAnswer CallCheck444(const std::string& /*facelets96*/) { return {}; }
+Turns PetrusFrameTurns(int orientationCode) { return PetrusOrientationTurns(orientationCode); }
+
+CheckAnswer CallCheck444(const std::string& facelets96) { return {true, cube444::Check444(facelets96)}; }
 
 }  // namespace orchestration

@@ -5,6 +5,8 @@
 // answers built = false.
 #include <string>
 
+#include "solvers/orchestration/OrientationTurns.h"
+
 namespace orchestration {
 
 // SolveNxN(order, SolverFaces, mode): SolverFaces from input::ToSolverFaces;
@@ -28,6 +30,8 @@ struct PetrusAnswer {
   int orientationCode = 0;  // 100 + 10·(U-centre digit) + (F-centre digit)
 };
 PetrusAnswer CallPetrus(const std::string& centreCodes);
+// The turns of log and cube that show the Petrus solution's frame.
+Turns PetrusFrameTurns(int orientationCode);
 
 // The 4×4×4 colouring check mcube on a 96-character facelet text; 0 accepts.
 struct CheckAnswer {

@@ -138,6 +138,24 @@ TEST(SolveRunner, OrdersAndInput) {
   EXPECT_EQ(OrderOfFacelets(std::string(55, '0')), 0);
 }
 
+TEST(SolveRunner, FourByFourColouringIsCheckedFirst) {
+  std::string twisted = oracle::Solved(4);
+  twisted[15] = '1';  // the UFR corner turned in place: U, F, R stickers cycled
+  twisted[19] = '2';
+  twisted[32] = '0';
+  EvenOrderCounter counter;
+  const SolveOutcome refused = RunAdvanced(twisted, kLayers, counter);
+  EXPECT_EQ(refused.status, Status::kRefused);
+  EXPECT_EQ(refused.message, kMsgCannotSolve);
+  EXPECT_EQ(counter.Value(), 0);
+  // A solved cube passes the check; the N×N solver then loads an empty solution.
+  const SolveOutcome solved = RunAdvanced(oracle::Solved(4), kLayers, counter);
+  if (solved.status != Status::kNotBuilt) {
+    EXPECT_EQ(solved.cells, (Cells{"??", "@@"}));
+    EXPECT_EQ(solved.logTurns, (Turns{"y2", "y2"}));
+  }
+}
+
 // Routes through solvers built elsewhere: either they say so, or what they load solves.
 TEST(SolveRunner, OtherSolversEitherAbsentOrSolving) {
   std::mt19937 rng(44);
