@@ -152,6 +152,8 @@ void CCharSetCtrl::mousePressEvent(QMouseEvent* event) {
 }
 
 void CCharSetCtrl::mouseReleaseEvent(QMouseEvent*) {}
+// A double click does nothing (not even a second press).
+void CCharSetCtrl::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void CCharSetCtrl::focusInEvent(QFocusEvent*) { update(); }
 void CCharSetCtrl::focusOutEvent(QFocusEvent*) { update(); }
