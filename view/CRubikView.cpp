@@ -57,6 +57,8 @@ void CRubikView::Redraw() { surface_->requestUpdate(); }
 
 void CRubikView::RedrawNow() { surface_->RenderNow(); }
 
+QImage CRubikView::GrabFrame() { return surface_->Grab(); }
+
 bool CRubikView::InitialiseGl() {
   renderer_.Initialise();
   PictureTexture(QImage(kDefaultBackground), renderer_.background);

@@ -37,6 +37,8 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   void Redraw();
   // Draws and shows a frame before returning.
   void RedrawNow();
+  // Draws a frame into an image (screenshots, benchmarks).
+  QImage GrabFrame();
   long FramesDrawn() const { return framesDrawn_; }
 
   // Camera preset of a new game of `order`; also sets the model's order.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QOpenGLContext>
+#include <QOpenGLFunctions>
 
 namespace view {
 
@@ -39,6 +40,16 @@ void GlSurfaceWindow::RenderNow() {
   const qreal ratio = devicePixelRatio();
   paint_(int(width() * ratio), int(height() * ratio));
   context_->swapBuffers(this);
+}
+
+QImage GlSurfaceWindow::Grab() {
+  if (!isExposed() || !EnsureContext() || !context_->makeCurrent(this)) return {};
+  const qreal ratio = devicePixelRatio();
+  const int w = int(width() * ratio), h = int(height() * ratio);
+  paint_(w, h);
+  QImage image(w, h, QImage::Format_RGBA8888);
+  context_->functions()->glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
+  return image.mirrored();
 }
 
 void GlSurfaceWindow::exposeEvent(QExposeEvent*) {

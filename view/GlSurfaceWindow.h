@@ -5,6 +5,7 @@
 // composes through the backing store and silently skips frames while its
 // previous frame's texture is still in use. Input arriving at this window is
 // handed to the owning widget.
+#include <QImage>
 #include <QWindow>
 #include <functional>
 
@@ -25,6 +26,8 @@ class GlSurfaceWindow : public QWindow {
   void DoneCurrent();
   // Draws and presents a frame now, if the window is on screen.
   void RenderNow();
+  // Draws a frame and returns its pixels instead of presenting it.
+  QImage Grab();
 
  protected:
   void exposeEvent(QExposeEvent* event) override;
