@@ -59,6 +59,11 @@ void CRubikView::RedrawNow() { surface_->RenderNow(); }
 
 QImage CRubikView::GrabFrame() { return surface_->Grab(); }
 
+void CRubikView::paintEvent(QPaintEvent*) {
+  // A synchronous repaint() draws the frame now; a later update() schedules one.
+  surface_->RenderNow();
+}
+
 bool CRubikView::InitialiseGl() {
   renderer_.Initialise();
   PictureTexture(QImage(kDefaultBackground), renderer_.background);

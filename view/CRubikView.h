@@ -71,6 +71,8 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   void documentModified();
 
  protected:
+  // QWidget::update() and repaint() on the view reach the GL window through here.
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;

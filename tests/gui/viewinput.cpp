@@ -107,6 +107,15 @@ class ViewInputTest : public QObject {
     QVERIFY(!doc_->IsModified());  // turns do not modify the session
   }
 
+  void widgetUpdateAndRepaintDrawTheGlWindow() {
+    const long before = view_->FramesDrawn();
+    view_->repaint();
+    QVERIFY(view_->FramesDrawn() > before);
+    const long afterRepaint = view_->FramesDrawn();
+    view_->update();
+    QTRY_VERIFY(view_->FramesDrawn() > afterRepaint);
+  }
+
   void dragsThatTurnNothing() {
     const QPoint centre = ClientPoint(0, 0, 1.5);
     // Ctrl held at the press disarms the drag.
