@@ -279,14 +279,14 @@ void CMainFrame::OnNewGame(int order) {
   view_->ShowView(order, projection_);
   view_->ResetTrackball();
   view_->Cube().Init();
-  view_->update();
+  view_->Redraw();
   emit newGameStarted(order);
 }
 
 void CMainFrame::OnInitialState() {
   view_->ResetTrackball();
   view_->Cube().Init();
-  view_->update();
+  view_->Redraw();
 }
 
 void CMainFrame::OnFileNew() {}
@@ -296,7 +296,7 @@ void CMainFrame::OnFileSaveAs() {}
 
 void CMainFrame::OnEditUndo() {
   view_->Cube().UndoLast();
-  view_->update();
+  view_->Redraw();
 }
 
 void CMainFrame::OnSlowScramble() { scrambles_->SlowScramble(); }
@@ -313,7 +313,7 @@ void CMainFrame::OnProjectionView() {
   projection_ = !projection_;
   view::gAppearance.projection = projection_;
   view_->ApplyProjectionCamera(projection_);
-  view_->update();
+  view_->Redraw();
 }
 
 void CMainFrame::OnSunlight() {
@@ -336,7 +336,7 @@ void CMainFrame::OnToggleLogPane() { TogglePane(logPane_, inner_, innerSizes_); 
 
 void CMainFrame::OnBackgroundNone() {
   view::gAppearance.background = !view::gAppearance.background;
-  view_->update();
+  view_->Redraw();
 }
 
 void CMainFrame::OnBackgroundCustom() {

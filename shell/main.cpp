@@ -1,5 +1,6 @@
 // rovan: the desktop program.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMessageBox>
 
 #include "shell/CMainFrame.h"
@@ -30,13 +31,15 @@ int main(int argc, char* argv[]) {
   shell::CMainFrame frame(doc);
   frame.View()->SetSounds(&sounds);
   frame.show();
+  // The view makes its OpenGL context when its window first appears on screen.
+  QElapsedTimer waited;
+  waited.start();
+  while (!frame.View()->HasContext() && waited.elapsed() < 3000)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   if (!frame.View()->HasContext()) {
-    frame.View()->repaint();
-    if (!frame.View()->HasContext()) {
-      QMessageBox::critical(&frame, QString::fromUtf8(shell::kApplicationName),
-                            QStringLiteral("OpenGL initialization error"));
-      return 1;
-    }
+    QMessageBox::critical(&frame, QString::fromUtf8(shell::kApplicationName),
+                          QStringLiteral("OpenGL initialization error"));
+    return 1;
   }
   return app.exec();
 }

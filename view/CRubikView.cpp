@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QOpenGLContext>
+#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <chrono>
 #include <thread>
@@ -17,6 +17,7 @@
 #include "model/viewmath/PickGeometry.h"
 #include "settings/Settings.h"
 #include "view/Appearance.h"
+#include "view/GlSurfaceWindow.h"
 #include "view/TileTextures.h"
 #include "view/TurnSounds.h"
 
@@ -26,41 +27,59 @@ namespace {
 const char* const kDefaultBackground = ":/pictures/background.jpg";
 }
 
-CRubikView::CRubikView(QWidget* parent) : QOpenGLWidget(parent) {
+CRubikView::CRubikView(QWidget* parent) : QWidget(parent) {
   cube_.SetPresenter(this);
   cube_.Init();
   setFocusPolicy(Qt::StrongFocus);
-  setMouseTracking(false);
   camera_.zoom = viewmath::ZoomAtCreation(cube_.Order(), camera_.zoom);
+  surface_ = new GlSurfaceWindow(
+      this, [this] { return InitialiseGl(); }, [this](int w, int h) { PaintGl(w, h); });
+  // Keyboard focus stays with this widget in the main window, where the
+  // menu's keys are matched; the GL window only draws and passes input on.
+  QWidget* container = QWidget::createWindowContainer(surface_, this);
+  container->setFocusPolicy(Qt::NoFocus);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(container);
 }
 
 CRubikView::~CRubikView() {
   cube_.SetPresenter(nullptr);
-  if (contextReady_) {
-    makeCurrent();
+  if (contextReady_ && surface_->MakeCurrent()) {
     renderer_.Release();
-    doneCurrent();
+    surface_->DoneCurrent();
   }
 }
 
-void CRubikView::initializeGL() {
+QWindow* CRubikView::SurfaceWindow() const { return surface_; }
+
+void CRubikView::Redraw() { surface_->requestUpdate(); }
+
+void CRubikView::RedrawNow() { surface_->RenderNow(); }
+
+QImage CRubikView::GrabFrame() { return surface_->Grab(); }
+
+void CRubikView::paintEvent(QPaintEvent*) {
+  // A synchronous repaint() draws the frame now; a later update() schedules one.
+  surface_->RenderNow();
+}
+
+bool CRubikView::InitialiseGl() {
   renderer_.Initialise();
   PictureTexture(QImage(kDefaultBackground), renderer_.background);
   BuildInnerTile(renderer_.faceTexture);
   BuildTheme();
   contextReady_ = true;
-  ApplyPendingAppearance();
+  return true;
 }
 
-void CRubikView::resizeGL(int w, int h) {
+void CRubikView::PaintGl(int w, int h) {
   if (w <= 0 || h <= 0) return;
-  setup_ = viewmath::ComputeViewSetup(w, h);
-  projection_ = viewmath::Ortho(setup_.volume);
-}
-
-void CRubikView::paintGL() {
+  if (QSize(w, h) != QSize(setup_.viewport.width, setup_.viewport.height)) {
+    setup_ = viewmath::ComputeViewSetup(w, h);
+    projection_ = viewmath::Ortho(setup_.volume);
+  }
   ApplyPendingAppearance();
-  // The widget resets the viewport before every paint: put ours back.
   const viewmath::Viewport& vp = setup_.viewport;
   glViewport(vp.x, vp.y, vp.width, vp.height);
   glMatrixMode(GL_PROJECTION);
@@ -87,15 +106,15 @@ void CRubikView::ApplyCommand(const std::string& token, int animate, int record,
 void CRubikView::ChooseTheme(int theme) {
   if (theme == 0) {
     gAppearance.textured = false;
-    update();
+    Redraw();
     return;
   }
   gAppearance.textured = true;
   themeStyle_ = theme >= 3 ? styleCounters_.Advance(theme) : 0;
   gAppearance.theme = theme;
   themeDirty_ = true;
-  ApplyPendingAppearance();
-  update();
+  if (contextReady_ && surface_->MakeCurrent()) ApplyPendingAppearance();
+  Redraw();
 }
 
 void CRubikView::BuildTheme() {
@@ -106,40 +125,30 @@ void CRubikView::BuildTheme() {
 
 void CRubikView::SetSunlight(bool on) {
   gAppearance.sunlight = on;
-  if (contextReady_) {
-    makeCurrent();
-    renderer_.ApplySunlight(on);
-    doneCurrent();
-  }
-  update();
+  if (contextReady_ && surface_->MakeCurrent()) renderer_.ApplySunlight(on);
+  Redraw();
 }
 
 bool CRubikView::LoadBackgroundFile(const QString& path) {
   gAppearance.background = true;
   const auto kind = viewmath::ClassifyBackgroundFile(path.toStdString());
   if (kind == viewmath::BackgroundFileKind::NotLoaded) {
-    update();
+    Redraw();
     return false;
   }
   const QImage picture(path);
   bool loaded = false;
-  if (!picture.isNull() && contextReady_) {
-    makeCurrent();
+  if (!picture.isNull() && contextReady_ && surface_->MakeCurrent())
     loaded = kind == viewmath::BackgroundFileKind::Jpeg
                  ? PictureTexture(picture, renderer_.background)
                  : BitmapTexture(picture, renderer_.background);
-    doneCurrent();
-  }
-  update();
+  Redraw();
   return loaded;
 }
 
+// Needs the context current.
 void CRubikView::ApplyPendingAppearance() {
-  if (!contextReady_ || !themeDirty_) return;
-  const bool current = QOpenGLContext::currentContext() == context();
-  if (!current) makeCurrent();
-  BuildTheme();
-  if (!current) doneCurrent();
+  if (contextReady_ && themeDirty_) BuildTheme();
 }
 
 // --- Turn animation -------------------------------------------------------
@@ -155,7 +164,7 @@ void CRubikView::AnimateTurn(model::WCube& cube, std::span<model::WCubePiece* co
       p->turnAxis = axis;
       p->inTurn = 1;
     }
-    repaint();
+    RedrawNow();
     if (cube.abortAnimation) return;
     if (settings::gSettings.rotationDelay > 0) FrameWait(settings::gSettings.rotationDelay);
   }
@@ -184,6 +193,7 @@ bool CRubikView::IsCameraButton(Qt::MouseButton b) const {
 }
 
 void CRubikView::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
   const QPoint p = event->position().toPoint();
   if (IsCameraButton(event->button())) {
     trackball_.Start(p.x(), p.y(), width(), height());
@@ -200,7 +210,7 @@ void CRubikView::mouseMoveEvent(QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
   if (trackball_.MoveTo(p.x(), p.y(), width(), height())) {
     emit documentModified();
-    update();
+    Redraw();
   }
 }
 
@@ -220,31 +230,31 @@ void CRubikView::mouseReleaseEvent(QMouseEvent* event) {
       settings::gSettings.maxDragAngle);
   if (!picked) return;
   cube_.TurnLayer(picked->axis, picked->layer, picked->dir, 1, 1, 1);
-  update();
+  Redraw();
 }
 
 void CRubikView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   trackball_.Reset();
   model::gFaceVisibility.Reset();
-  update();
+  Redraw();
 }
 
 void CRubikView::wheelEvent(QWheelEvent* event) {
   camera_.zoom = viewmath::WheelZoom(camera_.zoom, event->angleDelta().y());
   emit documentModified();
-  update();
+  Redraw();
 }
 
 void CRubikView::keyPressEvent(QKeyEvent* event) {
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   const QString text = event->text();
-  if (text.size() != 1 || text.at(0).unicode() > 0x7F) {
-    QOpenGLWidget::keyPressEvent(event);
+  if (text.size() != 1 || text.at(0).unicode() < 0x20 || text.at(0).unicode() > 0x7E) {
+    QWidget::keyPressEvent(event);
     return;
   }
   ApplyCommand(model::TypedKeyToken(static_cast<char>(text.at(0).unicode()), shift), 1, 1, 1);
-  update();
+  Redraw();
 }
 
 }  // namespace view

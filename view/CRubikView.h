@@ -3,8 +3,8 @@
 // cube (view/CubeRenderer.h), turns layers picked by left drags and typed
 // keys, rotates the camera by right drags and zooms by the wheel. It animates
 // and sounds the cube's turns as the cube's TurnPresenter.
-#include <QOpenGLWidget>
 #include <QPoint>
+#include <QWidget>
 #include <string>
 
 #include "model/TurnPresenter.h"
@@ -16,9 +16,10 @@
 
 namespace view {
 
+class GlSurfaceWindow;
 class TurnSounds;
 
-class CRubikView : public QOpenGLWidget, public model::TurnPresenter {
+class CRubikView : public QWidget, public model::TurnPresenter {
   Q_OBJECT
 
  public:
@@ -31,6 +32,13 @@ class CRubikView : public QOpenGLWidget, public model::TurnPresenter {
   const viewmath::Mat4& SavedModelView() const { return savedModelView_; }
   const viewmath::ViewSetup& Setup() const { return setup_; }
   bool HasContext() const { return contextReady_; }
+  QWindow* SurfaceWindow() const;
+  // Asks for a frame on the next pass of the event loop.
+  void Redraw();
+  // Draws and shows a frame before returning.
+  void RedrawNow();
+  // Draws a frame into an image (screenshots, benchmarks).
+  QImage GrabFrame();
   long FramesDrawn() const { return framesDrawn_; }
 
   // Camera preset of a new game of `order`; also sets the model's order.
@@ -63,9 +71,8 @@ class CRubikView : public QOpenGLWidget, public model::TurnPresenter {
   void documentModified();
 
  protected:
-  void initializeGL() override;
-  void resizeGL(int w, int h) override;
-  void paintGL() override;
+  // QWidget::update() and repaint() on the view reach the GL window through here.
+  void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -74,6 +81,8 @@ class CRubikView : public QOpenGLWidget, public model::TurnPresenter {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  bool InitialiseGl();
+  void PaintGl(int width, int height);
   bool IsTurnButton(Qt::MouseButton b) const;
   bool IsCameraButton(Qt::MouseButton b) const;
   void ApplyPendingAppearance();
@@ -98,6 +107,7 @@ class CRubikView : public QOpenGLWidget, public model::TurnPresenter {
   QPoint turnStart_{-1, -1};
   long framesDrawn_ = 0;
   TurnSounds* sounds_ = nullptr;
+  GlSurfaceWindow* surface_ = nullptr;  // owned by its container widget
 };
 
 }  // namespace view

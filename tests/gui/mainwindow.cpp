@@ -32,17 +32,29 @@ class MainWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    view::gAppearance = view::Appearance{};
+  // One window for the tests (a new one takes a while to appear); each test
+  // starts from the state of a fresh start.
+  void initTestCase() {
     doc_ = new shell::CRubikDoc;
     frame_ = new CMainFrame(*doc_);
     frame_->show();
     frame_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(frame_));
   }
-  void cleanup() {
+  void cleanupTestCase() {
     delete frame_;
     delete doc_;
+  }
+  void init() {
+    frame_->RunCommand(cmd::kNewGame3);
+    if (frame_->Theme() != 1) frame_->RunCommand(cmd::kThemeNumbers);
+    if (!frame_->ProjectionFlag()) frame_->RunCommand(cmd::kProjectionView);
+    if (frame_->SunlightFlag()) frame_->RunCommand(cmd::kSunlight);
+    if (!view::gAppearance.background) frame_->RunCommand(cmd::kBackgroundNone);
+    if (frame_->SolverPane()->isHidden()) frame_->RunCommand(cmd::kPaneSolver);
+    if (frame_->MoveLogPane()->isHidden()) frame_->RunCommand(cmd::kPaneLog);
+    doc_->SetModifiedFlag(false);
+    frame_->View()->setFocus();
   }
 
   void menusFollowTheTable() {
@@ -240,18 +252,22 @@ class MainWindowTest : public QObject {
   }
 
   void twoPassCloseNeverAsks() {
-    view::CRubikView* v = frame_->View();
+    shell::CRubikDoc doc;
+    CMainFrame frame(doc);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    view::CRubikView* v = frame.View();
     v->ApplyCommand("R", 0, 1, 0);
-    doc_->SetModifiedFlag(true);
-    QSignalSpy stops(frame_, &CMainFrame::stopRequested);
-    frame_->close();
+    doc.SetModifiedFlag(true);
+    QSignalSpy stops(&frame, &CMainFrame::stopRequested);
+    frame.RunCommand(cmd::kAppExit);
     // The first pass only stops work in progress and asks again.
-    QVERIFY(frame_->isVisible());
+    QVERIFY(frame.isVisible());
     QCOMPARE(v->Cube().abortAnimation, 1);
     QCOMPARE(v->stopFlag, 1);
     QCOMPARE(stops.count(), 1);
-    QTRY_VERIFY(!frame_->isVisible());
-    QVERIFY(!doc_->IsModified());
+    QTRY_VERIFY(!frame.isVisible());
+    QVERIFY(!doc.IsModified());
     QCOMPARE(stops.count(), 1);
   }
 

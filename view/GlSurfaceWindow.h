@@ -1,0 +1,47 @@
+#pragma once
+// The native OpenGL window the 3D view draws into, embedded in the view with
+// QWidget::createWindowContainer. Drawing here is synchronous (make current,
+// draw, swap), which a turn animation needs: a QOpenGLWidget's repaint()
+// composes through the backing store and silently skips frames while its
+// previous frame's texture is still in use. Input arriving at this window is
+// handed to the owning widget.
+#include <QImage>
+#include <QWindow>
+#include <functional>
+
+class QOpenGLContext;
+
+namespace view {
+
+class GlSurfaceWindow : public QWindow {
+ public:
+  // `paint` draws one frame for the window size; `initialise` runs once with
+  // the new context current and reports whether it could set up.
+  GlSurfaceWindow(QObject* inputTarget, std::function<bool()> initialise,
+                  std::function<void(int width, int height)> paint);
+  ~GlSurfaceWindow() override;
+
+  bool HasContext() const { return ready_; }
+  bool MakeCurrent();
+  void DoneCurrent();
+  // Draws and presents a frame now, if the window is on screen.
+  void RenderNow();
+  // Draws a frame and returns its pixels instead of presenting it.
+  QImage Grab();
+
+ protected:
+  void exposeEvent(QExposeEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  bool EnsureContext();
+
+  QObject* inputTarget_;
+  std::function<bool()> initialise_;
+  std::function<void(int, int)> paint_;
+  QOpenGLContext* context_ = nullptr;
+  bool ready_ = false;
+  bool failed_ = false;
+};
+
+}  // namespace view
