@@ -84,6 +84,8 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateStatusBar();
   void CreatePanes();
+  // The session document reads and writes this frame's view; its recent files join the 游戏 menu.
+  void AttachDocument();
   void ApplyPaneSizes();
   void UpdateTitle();
   bool CommandEnabled(int id) const;
