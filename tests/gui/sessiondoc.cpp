@@ -12,6 +12,7 @@
 
 #include "GuiTestMain.h"
 #include "document/SessionCube.h"
+#include "model/FaceVisibility.h"
 #include "model/MoveNotation.h"
 #include "model/viewmath/ViewMath.h"
 #include "shell/CMainFrame.h"
@@ -385,6 +386,20 @@ class SessionDocTest : public QObject {
     QCoreApplication::processEvents();
     QCOMPARE(RecentMenuTexts().size(), 3);
     QCOMPARE(doc_->PathName(), PathOf("recent3.rvs"));
+  }
+
+  void loadedTrackballShowsItsFaces() {
+    // Half a turn about the screen's vertical shows the cube from behind: the cube
+    // leans towards the viewer there, so the bottom shows instead of the top.
+    const viewmath::Mat4 half = viewmath::Rotation(180, 0, 1, 0);
+    for (int i = 0; i < 16; ++i) View()->Trackball().matrix[i] = static_cast<float>(half[i]);
+    const QString path = PathOf("turned.rvs");
+    SaveAs(path);
+    frame_->RunCommand(cmd::kFileNew);
+    View()->Trackball().Reset();
+    model::gFaceVisibility.Reset();
+    Open(path);
+    QCOMPARE(model::gFaceVisibility.visible, (std::array<bool, 6>{false, true, false, true, false, true}));
   }
 
   void commandLinePath() {
