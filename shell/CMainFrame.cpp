@@ -22,6 +22,7 @@
 #include "shell/CommandTable.h"
 #include "shell/Panes.h"
 #include "shell/ScrambleCommands.h"
+#include "shell/RecentFileMenu.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
 
@@ -58,9 +59,9 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
       {cmd::kInitialState, &F::OnInitialState, Always, Never},
       // Session files, options, about and help arrive with their own forms.
       {cmd::kFileNew, &F::OnFileNew, Always, Never},
-      {cmd::kFileOpen, &F::OnFileOpen, Never, Never},
-      {cmd::kFileSave, &F::OnFileSave, Never, Never},
-      {cmd::kFileSaveAs, &F::OnFileSaveAs, Never, Never},
+      {cmd::kFileOpen, &F::OnFileOpen, Always, Never},
+      {cmd::kFileSave, &F::OnFileSave, Always, Never},
+      {cmd::kFileSaveAs, &F::OnFileSaveAs, Always, Never},
       {cmd::kAppExit, nullptr, Always, Never},
       {cmd::kEditUndo, &F::OnEditUndo,
        [](const F& f) { return f.view_->Cube().MoveCount() > 0; }, Never},
@@ -101,8 +102,14 @@ CMainFrame::CMainFrame(CRubikDoc& doc, QWidget* parent) : QMainWindow(parent), d
   // The counter and the menu states follow the model whenever the program is idle.
   connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
           &CMainFrame::UpdateCommandUi);
+  AttachDocument();
   UpdateTitle();
   UpdateCommandUi();
+}
+
+void CMainFrame::AttachDocument() {
+  doc_.Attach(this);
+  InstallRecentFileMenu(Menu(QStringLiteral("游戏")), Action(cmd::kAppExit), doc_);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -289,10 +296,10 @@ void CMainFrame::OnInitialState() {
   view_->Redraw();
 }
 
-void CMainFrame::OnFileNew() {}
-void CMainFrame::OnFileOpen() {}
-void CMainFrame::OnFileSave() {}
-void CMainFrame::OnFileSaveAs() {}
+void CMainFrame::OnFileNew() { doc_.OnFileNew(); }
+void CMainFrame::OnFileOpen() { doc_.OnFileOpen(); }
+void CMainFrame::OnFileSave() { doc_.OnFileSave(); }
+void CMainFrame::OnFileSaveAs() { doc_.OnFileSaveAs(); }
 
 void CMainFrame::OnEditUndo() {
   view_->Cube().UndoLast();

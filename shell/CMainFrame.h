@@ -90,6 +90,8 @@ class CMainFrame : public QMainWindow {
   void CreateStatusBar();
   void CreatePanes();
   void HookUpLogForm();
+  // The session document reads and writes this frame's view; its recent files join the 游戏 menu.
+  void AttachDocument();
   void ApplyPaneSizes();
   void UpdateTitle();
   bool CommandEnabled(int id) const;

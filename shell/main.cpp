@@ -18,8 +18,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
 
   shell::CRubikDoc doc;
-  const QStringList args = QApplication::arguments();
-  if (args.size() > 1) doc.SetPathName(args.at(1));  // opening files arrives with the session document
+  shell::CMainFrame frame(doc);
+  // A document named on the command line that cannot be opened ends start-up.
+  if (!shell::ProcessShellCommand(doc, QApplication::arguments())) return 1;
 
   view::TurnSounds sounds;
   shell::LoadSettings();
@@ -28,7 +29,6 @@ int main(int argc, char* argv[]) {
     view::SetFaceColours({colours[0], colours[1], colours[2], colours[3], colours[4], colours[5]});
   }
 
-  shell::CMainFrame frame(doc);
   frame.View()->SetSounds(&sounds);
   frame.show();
   // The view makes its OpenGL context when its window first appears on screen.
