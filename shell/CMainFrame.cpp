@@ -15,11 +15,13 @@
 #include <QTimer>
 
 #include "model/FaceVisibility.h"
+#include "shell/COpLogForm.h"
 #include "shell/CRubikDoc.h"
 #include "shell/CapsLockState.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
 #include "shell/Panes.h"
+#include "shell/ScrambleCommands.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
 
@@ -54,7 +56,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
   using F = CMainFrame;
   static const Handler kHandlers[] = {
       {cmd::kInitialState, &F::OnInitialState, Always, Never},
-      // Session files, scrambles, options, about and help arrive with their own forms.
+      // Session files, options, about and help arrive with their own forms.
       {cmd::kFileNew, &F::OnFileNew, Always, Never},
       {cmd::kFileOpen, &F::OnFileOpen, Never, Never},
       {cmd::kFileSave, &F::OnFileSave, Never, Never},
@@ -62,8 +64,8 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
       {cmd::kAppExit, nullptr, Always, Never},
       {cmd::kEditUndo, &F::OnEditUndo,
        [](const F& f) { return f.view_->Cube().MoveCount() > 0; }, Never},
-      {cmd::kSlowScramble, &F::OnSlowScramble, Never, Never},
-      {cmd::kFastScramble, &F::OnFastScramble, Never, Never},
+      {cmd::kSlowScramble, &F::OnSlowScramble, Always, Never},
+      {cmd::kFastScramble, &F::OnFastScramble, Always, Never},
       {cmd::kOptions, &F::OnOptions, Never, Never},
       {cmd::kProjectionView, &F::OnProjectionView,
        [](const F& f) { return f.view_->Cube().Order() == 3; },
@@ -88,6 +90,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
 CMainFrame::CMainFrame(CRubikDoc& doc, QWidget* parent) : QMainWindow(parent), doc_(doc) {
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   CreatePanes();
+  HookUpLogForm();
   CreateMenus();
   CreateStatusBar();
   setFixedSize(kClientWidth, kClientHeight);
@@ -108,7 +111,8 @@ void CMainFrame::CreatePanes() {
   outer_ = new QSplitter(Qt::Horizontal, this);
   inner_ = new QSplitter(Qt::Vertical, outer_);
   view_ = new view::CRubikView(inner_);
-  logPane_ = CreateMoveLogPane(inner_);
+  logForm_ = CreateMoveLogPane(inner_, *view_);
+  logPane_ = logForm_;
   solverPane_ = CreateSolverPane(outer_);
   inner_->addWidget(view_);
   inner_->addWidget(logPane_);
@@ -119,6 +123,12 @@ void CMainFrame::CreatePanes() {
   outer_->setStretchFactor(1, 0);
   setCentralWidget(outer_);
   view_->setFocus();
+}
+
+// The log form follows new games; the scrambles empty its log.
+void CMainFrame::HookUpLogForm() {
+  connect(this, &CMainFrame::newGameStarted, logForm_, &COpLogForm::OnNewGame);
+  scrambles_ = new ScrambleCommands(*view_, *logForm_, this);
 }
 
 void CMainFrame::ApplyPaneSizes() {
@@ -289,8 +299,8 @@ void CMainFrame::OnEditUndo() {
   view_->update();
 }
 
-void CMainFrame::OnSlowScramble() {}
-void CMainFrame::OnFastScramble() {}
+void CMainFrame::OnSlowScramble() { scrambles_->SlowScramble(); }
+void CMainFrame::OnFastScramble() { scrambles_->FastScramble(); }
 void CMainFrame::OnOptions() {}
 
 void CMainFrame::OnTheme(int theme) {

@@ -17,7 +17,9 @@ class CRubikView;
 
 namespace shell {
 
+class COpLogForm;
 class CRubikDoc;
+class ScrambleCommands;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -28,6 +30,9 @@ class CMainFrame : public QMainWindow {
 
   view::CRubikView* View() const { return view_; }
   QWidget* MoveLogPane() const { return logPane_; }
+  COpLogForm* LogForm() const { return logForm_; }
+  // The scramble commands; the solving form follows their solve-button signal.
+  ScrambleCommands* Scrambles() const { return scrambles_; }
   QWidget* SolverPane() const { return solverPane_; }
   CRubikDoc& Document() const { return doc_; }
   QAction* Action(int id) const { return actions_.value(id); }
@@ -84,6 +89,7 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateStatusBar();
   void CreatePanes();
+  void HookUpLogForm();
   void ApplyPaneSizes();
   void UpdateTitle();
   bool CommandEnabled(int id) const;
@@ -93,6 +99,8 @@ class CMainFrame : public QMainWindow {
   CRubikDoc& doc_;
   view::CRubikView* view_ = nullptr;
   QWidget* logPane_ = nullptr;
+  COpLogForm* logForm_ = nullptr;
+  ScrambleCommands* scrambles_ = nullptr;
   QWidget* solverPane_ = nullptr;
   QSplitter* outer_ = nullptr;
   QSplitter* inner_ = nullptr;

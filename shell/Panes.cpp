@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "shell/COpLogForm.h"
+
 namespace shell {
 
 namespace {
@@ -20,8 +22,8 @@ QWidget* Placeholder(QWidget* parent, const char* objectName, const QString& tit
 }
 }  // namespace
 
-QWidget* CreateMoveLogPane(QWidget* parent) {
-  return Placeholder(parent, "moveLogPane", QStringLiteral("解答"));
+COpLogForm* CreateMoveLogPane(QWidget* parent, view::CRubikView& view) {
+  return new COpLogForm(view, parent);
 }
 
 QWidget* CreateSolverPane(QWidget* parent) {
