@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "shell/AppIcon.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
 #include "shell/SettingsStore.h"
@@ -15,6 +16,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   shell::RegisterSettingsLocation();
   QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
+  QApplication::setWindowIcon(shell::AppIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("rovan"));  // matches the installed rovan.desktop
 
   shell::CRubikDoc doc;
   const QStringList args = QApplication::arguments();
