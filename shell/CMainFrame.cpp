@@ -15,11 +15,15 @@
 #include <QTimer>
 
 #include "model/FaceVisibility.h"
+#include "shell/AppIcon.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CDlgHelp.h"
 #include "shell/COpLogForm.h"
 #include "shell/CRubikDoc.h"
 #include "shell/CapsLockState.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
+#include "shell/CPreferencesDlg.h"
 #include "shell/Panes.h"
 #include "shell/ScrambleCommands.h"
 #include "shell/RecentFileMenu.h"
@@ -67,7 +71,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
        [](const F& f) { return f.view_->Cube().MoveCount() > 0; }, Never},
       {cmd::kSlowScramble, &F::OnSlowScramble, Always, Never},
       {cmd::kFastScramble, &F::OnFastScramble, Always, Never},
-      {cmd::kOptions, &F::OnOptions, Never, Never},
+      {cmd::kOptions, &F::OnOptions, Always, Never},
       {cmd::kProjectionView, &F::OnProjectionView,
        [](const F& f) { return f.view_->Cube().Order() == 3; },
        [](const F& f) { return f.projection_; }},
@@ -79,8 +83,8 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
       {cmd::kBackgroundNone, &F::OnBackgroundNone, Always,
        [](const F&) { return !view::gAppearance.background; }},
       {cmd::kBackgroundCustom, &F::OnBackgroundCustom, Always, Never},
-      {cmd::kAppAbout, &F::OnAppAbout, Never, Never},
-      {cmd::kHelp, &F::OnHelp, Never, Never},
+      {cmd::kAppAbout, &F::OnAppAbout, Always, Never},
+      {cmd::kHelp, &F::OnHelp, Always, Never},
       {cmd::kPrevPane, &F::OnPrevPane, Always, Never},
   };
   for (const Handler& h : kHandlers)
@@ -89,6 +93,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
 }
 
 CMainFrame::CMainFrame(CRubikDoc& doc, QWidget* parent) : QMainWindow(parent), doc_(doc) {
+  setWindowIcon(AppIcon());
   setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   CreatePanes();
   HookUpLogForm();
@@ -308,7 +313,10 @@ void CMainFrame::OnEditUndo() {
 
 void CMainFrame::OnSlowScramble() { scrambles_->SlowScramble(); }
 void CMainFrame::OnFastScramble() { scrambles_->FastScramble(); }
-void CMainFrame::OnOptions() {}
+void CMainFrame::OnOptions() {
+  CPreferencesDlg dialog(this);  // writes the store when it goes out of scope
+  dialog.exec();
+}
 
 void CMainFrame::OnTheme(int theme) {
   theme_ = theme;
@@ -355,8 +363,15 @@ void CMainFrame::OnBackgroundCustom() {
   view_->LoadBackgroundFile(path);
 }
 
-void CMainFrame::OnAppAbout() {}
-void CMainFrame::OnHelp() {}
+void CMainFrame::OnAppAbout() {
+  CAboutDlg dialog(this);
+  dialog.exec();
+}
+
+void CMainFrame::OnHelp() {
+  CDlgHelp dialog(this);
+  dialog.exec();
+}
 
 void CMainFrame::OnPrevPane() {
   QList<QWidget*> panes;

@@ -32,10 +32,12 @@ void LoadSettings() {
   });
 }
 
-void SaveSettings() {
+void SaveSettings() { SaveSettings(settings::gSettings); }
+
+void SaveSettings(const settings::Settings& from) {
   QSettings store;
   store.beginGroup(kSection);
-  settings::SaveSettings(settings::gSettings, [&store](const char* name, int value) {
+  settings::SaveSettings(from, [&store](const char* name, int value) {
     store.setValue(QString::fromUtf8(name), value);
   });
 }

@@ -4,6 +4,10 @@
 #include <array>
 #include <cstdint>
 
+namespace settings {
+struct Settings;
+}
+
 namespace shell {
 
 inline constexpr const char* kCompanyName = "Velmora Industries";
@@ -13,8 +17,9 @@ inline constexpr const char* kApplicationName = "Rovan魔方";
 void RegisterSettingsLocation();
 // Reads the stored preferences into settings::gSettings, clamped into range.
 void LoadSettings();
-// Writes settings::gSettings to the store.
+// Writes settings::gSettings (or the given record) to the store.
 void SaveSettings();
+void SaveSettings(const settings::Settings& from);
 
 // Face colours "Color0".."Color5" as 0x00BBGGRR, defaults where missing or malformed.
 std::array<std::uint32_t, 6> LoadFaceColours();

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 
+#include "shell/AppIcon.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
 #include "shell/SettingsStore.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   shell::RegisterSettingsLocation();
   QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
+  QApplication::setWindowIcon(shell::AppIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("rovan"));  // matches the installed rovan.desktop
 
   shell::CRubikDoc doc;
   shell::CMainFrame frame(doc);
