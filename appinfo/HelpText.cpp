@@ -115,7 +115,7 @@ std::vector<std::uint8_t> EncipherHelp(const std::string& utf8Text) {
 }
 
 const std::u16string& ShortCaptionSource() {
-  static const std::u16string caption = u"Rovan魔方 使用说明 —— 鼠标、键盘、转动命令、操作记录与求解";
+  static const std::u16string caption = u"Rovan魔方 使用说明（F1 随时打开）";
   return caption;
 }
 

@@ -16,6 +16,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/rovan-mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME rovan.xml)
 
 set(CPACK_PACKAGE_NAME rovan)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})  # all four parts, 2.2.7.8
 set(CPACK_PACKAGE_VENDOR "Velmora Industries")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Cube puzzle game and solver for 2x2x2 to 7x7x7 cubes")
 set(CPACK_PACKAGE_DESCRIPTION "Turn, scramble and solve N×N×N cubes of order 2 to 7 in an OpenGL view, \

@@ -80,7 +80,10 @@ QLineEdit* CPreferencesDlg::AddEdit(QGridLayout* grid, int row, int id, const QS
   edit->setObjectName(QString::number(id));
   edit->setFixedWidth(70);
   controls_.insert(id, edit);
-  grid->addWidget(new QLabel(label, this), row, 0);
+  auto* caption = new QLabel(label, this);
+  // One label width in every group, so the edits line up.
+  caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("自动演示间隔")));
+  grid->addWidget(caption, row, 0);
   grid->addWidget(edit, row, 1);
   grid->addWidget(new QLabel(note, this), row, 2);
   return edit;
