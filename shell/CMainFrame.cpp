@@ -18,6 +18,7 @@
 #include "shell/AppIcon.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDlgHelp.h"
+#include "shell/CCubeSolverForm.h"
 #include "shell/COpLogForm.h"
 #include "shell/CRubikDoc.h"
 #include "shell/CapsLockState.h"
@@ -125,7 +126,8 @@ void CMainFrame::CreatePanes() {
   view_ = new view::CRubikView(inner_);
   logForm_ = CreateMoveLogPane(inner_, *view_);
   logPane_ = logForm_;
-  solverPane_ = CreateSolverPane(outer_);
+  solverForm_ = CreateSolverPane(outer_, *this);
+  solverPane_ = solverForm_;
   inner_->addWidget(view_);
   inner_->addWidget(logPane_);
   outer_->addWidget(inner_);
@@ -141,6 +143,7 @@ void CMainFrame::CreatePanes() {
 void CMainFrame::HookUpLogForm() {
   connect(this, &CMainFrame::newGameStarted, logForm_, &COpLogForm::OnNewGame);
   scrambles_ = new ScrambleCommands(*view_, *logForm_, this);
+  solverForm_->FollowScrambles();
 }
 
 void CMainFrame::ApplyPaneSizes() {

@@ -17,6 +17,7 @@ class CRubikView;
 
 namespace shell {
 
+class CCubeSolverForm;
 class COpLogForm;
 class CRubikDoc;
 class ScrambleCommands;
@@ -34,6 +35,7 @@ class CMainFrame : public QMainWindow {
   // The scramble commands; the solving form follows their solve-button signal.
   ScrambleCommands* Scrambles() const { return scrambles_; }
   QWidget* SolverPane() const { return solverPane_; }
+  CCubeSolverForm* SolverForm() const { return solverForm_; }
   CRubikDoc& Document() const { return doc_; }
   QAction* Action(int id) const { return actions_.value(id); }
   QMenu* Menu(const QString& path) const { return menus_.value(path); }
@@ -104,6 +106,7 @@ class CMainFrame : public QMainWindow {
   COpLogForm* logForm_ = nullptr;
   ScrambleCommands* scrambles_ = nullptr;
   QWidget* solverPane_ = nullptr;
+  CCubeSolverForm* solverForm_ = nullptr;
   QSplitter* outer_ = nullptr;
   QSplitter* inner_ = nullptr;
   bool splittersReady_ = false;
