@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "solvers/nxn/Centres444.h"
 #include "solvers/nxn/NxNLibrary.h"
 
 namespace nxn {
@@ -30,7 +31,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const Posi
     }
     return true;
   };
-  std::vector<char> correct(at.size(), 0);
+  std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
+  for (int p : positions) tracked[p] = 1;
   for (int step = 0; step < kMaxSteps; ++step) {
     int wrong = 0;
     for (int p : positions) wrong += !(correct[p] = fits(p, p));
@@ -39,7 +41,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const Posi
     int bestGain = 0;
     for (const auto& item : items) {
       int gain = 0;
-      for (const auto& x : item.transfers) gain += fits(x.from, x.to) - correct[x.to];
+      for (const auto& x : item.transfers)
+        if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
       if (gain <= 0) continue;
       if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size())) {
         best = &item;
@@ -55,9 +58,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const Posi
 
 int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
 
-// One wing in each orbit layer whose permutation is odd gets a quarter slice
-// turn now, before the centres: wing 3-cycles cannot change that parity later.
-void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+// Permutation parity of the wings of each orbit (by orbit id) against the solved cube.
+std::map<int, int> WingParities(const Geometry& g, const Stickers& s, const Scheme& scheme) {
   const auto faceOf = FaceOfColour(scheme);
   std::map<std::array<int, 3>, int> home;
   for (size_t w = 0; w < g.wings.size(); ++w)
@@ -78,6 +80,13 @@ void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
     }
     parity[g.orbit[g.wings[w][0]]] ^= (length + 1) & 1;
   }
+  return parity;
+}
+
+// Each wing orbit whose permutation is odd gets a quarter slice turn now,
+// before the centres: wing 3-cycles cannot change that parity later.
+void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  auto parity = WingParities(g, s, scheme);
   for (size_t w = 0; w < g.wings.size(); ++w) {
     const auto& st = g.wings[w];
     const int layer = g.cubie[st[0]][0];
@@ -89,7 +98,9 @@ void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
   }
 }
 
-bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, MoveList& moves) {
+// The general centre routine, for the centres of the faces in `faces` (bit per face).
+bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, int faces,
+                  MoveList& moves) {
   PositionStickers at(g.count, {kNoSticker, kNoSticker});
   Targets t{std::vector<std::uint8_t>(g.count, 0)};
   std::vector<int> positions;
@@ -99,7 +110,7 @@ bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Sche
     const bool fixed = g.n % 2 == 1 && (q[0] == mid) + (q[1] == mid) + (q[2] == mid) == 2;
     at[c] = {c, kNoSticker};
     t.colour[c] = scheme[g.face[c]];
-    if (!fixed) positions.push_back(c);
+    if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
   }
   return Greedy(g, lib.centreItems, at, positions, t, s, moves);
 }
@@ -127,11 +138,12 @@ int Parity(std::vector<int> perm) {
 }
 
 // Even N: which edge is built in which slot, turned which way. Starts from the
-// best matches with the wings already there, then keeps the flip sum even (the
-// wing permutations are even) and the slot permutation's parity equal to the
+// best matches with the wings already there, then makes the flip sum's parity
+// that of the wing permutations (3-cycles keep it; each turned-over edge is
+// one swap of twin wings) and the slot permutation's parity equal to the
 // corners' so that the 3×3×3 view is solvable.
 std::vector<std::array<std::uint8_t, 2>> AssignEdges(const Geometry& g, const Stickers& s, const Scheme& scheme,
-                                                     const std::vector<EdgeSlot>& slots) {
+                                                     const std::vector<EdgeSlot>& slots, int flipParity) {
   const int k = static_cast<int>(slots.size());
   // score[slot][edge][turned]
   std::vector<std::array<std::array<int, 2>, 12>> score(k);
@@ -172,7 +184,7 @@ std::vector<std::array<std::uint8_t, 2>> AssignEdges(const Geometry& g, const St
   }
   int flips = 0;
   for (int i = 0; i < k; ++i) flips += flipOf(i, edgeOf[i], turnedOf[i]);
-  if (flips % 2) {
+  if (flips % 2 != flipParity) {
     int bestSlot = 0, bestLoss = 1 << 30;
     for (int i = 0; i < k; ++i) {
       const int loss = score[i][edgeOf[i]][turnedOf[i]] - score[i][edgeOf[i]][!turnedOf[i]];
@@ -222,7 +234,16 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
       want[slot] = {s[firstOnA ? e[0] : e[1]], s[firstOnA ? e[1] : e[0]]};
     }
   } else {
-    want = AssignEdges(g, s, scheme, slots);
+    // Above order 4 the parities were made even before the centres, and the
+    // centre routine keeps them. The 4×4×4 centre table and templates turn
+    // inner layers freely, so its single wing orbit may be odd here: then one
+    // edge is turned over by the parity algorithm, which keeps everything else.
+    if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
+      static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
+      for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+      moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
+    }
+    want = AssignEdges(g, s, scheme, slots, WingParities(g, s, scheme).begin()->second);
   }
   PositionStickers at(g.wings.size());
   Targets t{std::vector<std::uint8_t>(g.count, 0)};
@@ -249,8 +270,16 @@ bool IsSolved(const Geometry& g, const Stickers& s) {
 
 bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
   const Library& lib = LibraryOf(g.n);
+  constexpr int kAllFaces = 0x3F;
   FixWingParity(g, s, scheme, moves);
-  if (!SolveCentres(g, lib, s, scheme, moves)) return false;
+  if (g.n == 4) {
+    // D from its table, then L, B and R, then F and U together by a template.
+    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
+    SolveDCentre444(g, s, scheme, moves);
+    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
+    SolveLastCentres444(g, s, scheme, moves);
+  }
+  if (!SolveCentres(g, lib, s, scheme, kAllFaces, moves)) return false;
   if (!PairEdges(g, lib, s, scheme, moves)) return false;
   Simplify(moves);
   return OuterParity(g, s, scheme) == 0;
