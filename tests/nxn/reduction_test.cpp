@@ -56,10 +56,11 @@ void CheckReduction(int order, const std::string& net) {
   EXPECT_EQ(nxn::Validate(nxn::GeometryOf(3), v, scheme), 0) << "outer layers not a solvable 3x3x3: " << net;
 }
 
-TEST(NxNReduction, RandomCubesOfOrdersFourToSeven) {
+// Order 7 is reduced (and finished) in the solver's own test.
+TEST(NxNReduction, RandomCubesOfOrdersFourToSix) {
   std::mt19937 rng(5);
-  const int counts[8] = {0, 0, 0, 0, 4, 3, 1, 1};
-  for (int order = 4; order <= 7; ++order)
+  const int counts[7] = {0, 0, 0, 0, 3, 2, 1};
+  for (int order = 4; order <= 6; ++order)
     for (int i = 0; i < counts[order]; ++i) CheckReduction(order, nxntest::RandomNet(order, rng));
 }
 
