@@ -221,6 +221,14 @@ std::unique_ptr<Library> Build(int order) {
   auto lib = std::make_unique<Library>();
   lib->centreItems = b.CentreItems();
   lib->wingItems = b.WingItems();
+  auto index = [](const std::vector<LibraryItem>& items, size_t positions) {
+    std::vector<std::vector<int>> into(positions);
+    for (size_t i = 0; i < items.size(); ++i)
+      for (const auto& t : items[i].transfers) into[t.to].push_back(static_cast<int>(i));
+    return into;
+  };
+  lib->centreItemsInto = index(lib->centreItems, g.count);
+  lib->wingItemsInto = index(lib->wingItems, g.wings.size());
   for (int o = 0; o < 24; ++o) lib->mapBack[o] = b.MapBack(g.rotation[o]);
   return lib;
 }

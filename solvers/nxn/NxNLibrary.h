@@ -29,6 +29,9 @@ struct Library {
   // Centre positions are centre sticker indexes; wing positions index Geometry::wings.
   std::vector<LibraryItem> centreItems;
   std::vector<LibraryItem> wingItems;
+  // The items that replace the content of each position (indexes into the lists above).
+  std::vector<std::vector<int>> centreItemsInto;
+  std::vector<std::vector<int>> wingItemsInto;
   // mapBack[o][axis·N + layer] = the move code (amount 1) that a positive quarter
   // turn in orientation o is in the cube's own frame.
   std::array<std::vector<MoveCode>, 24> mapBack;

@@ -22,8 +22,9 @@ struct Targets {
 
 // Repeatedly performs the item with the best gain per move until every
 // position holds its wanted content. False if no item makes progress.
-bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const PositionStickers& at,
-            const std::vector<int>& positions, const Targets& t, Stickers& s, MoveList& moves) {
+bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
+            const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
+            MoveList& moves) {
   auto fits = [&](int from, int to) {
     for (int i = 0; i < 2; ++i) {
       if (at[to][i] == kNoSticker) break;
@@ -32,6 +33,7 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const Posi
     return true;
   };
   std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
+  std::vector<int> seen(items.size(), -1);
   for (int p : positions) tracked[p] = 1;
   for (int step = 0; step < kMaxSteps; ++step) {
     int wrong = 0;
@@ -39,14 +41,23 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const Posi
     if (wrong == 0) return true;
     const LibraryItem* best = nullptr;
     int bestGain = 0;
-    for (const auto& item : items) {
+    // An item can only gain by filling a wrong position.
+    for (int p : positions) {
+      if (correct[p]) continue;
+      for (int i : into[p]) {
+      if (seen[i] == step) continue;
+      seen[i] = step;
+      const LibraryItem& item = items[i];
       int gain = 0;
       for (const auto& x : item.transfers)
         if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
       if (gain <= 0) continue;
-      if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size())) {
+      if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size()) ||
+          (gain * static_cast<int>(best->moves.size()) == bestGain * static_cast<int>(item.moves.size()) &&
+           &item < best)) {
         best = &item;
         bestGain = gain;
+      }
       }
     }
     if (!best) return false;
@@ -112,7 +123,7 @@ bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Sche
     t.colour[c] = scheme[g.face[c]];
     if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
   }
-  return Greedy(g, lib.centreItems, at, positions, t, s, moves);
+  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves);
 }
 
 struct EdgeSlot {
@@ -255,7 +266,7 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
     at[w] = st;
     positions.push_back(static_cast<int>(w));
   }
-  return Greedy(g, lib.wingItems, at, positions, t, s, moves);
+  return Greedy(g, lib.wingItems, lib.wingItemsInto, at, positions, t, s, moves);
 }
 
 }  // namespace
