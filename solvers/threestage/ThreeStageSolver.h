@@ -26,8 +26,12 @@ struct ThreeStageResult {
 // colours are read relative to the six centres.
 using Stickers = std::array<std::uint8_t, 54>;
 
+constexpr int kThreeStageUnsolvable = -1;  // the stickers are not a solvable cube
+constexpr int kThreeStageBadMode = -2;     // mode is neither 0 nor 3
+
 // mode 0 (beginner) or 3 (advanced, with the three-move prefixes). Returns the
-// number of moves (≥ 0), or −1 when the stickers are not a solvable cube.
+// number of moves (≥ 0), or −1 when the stickers are not a solvable cube
+// (−2 for another mode). The first call builds the tables (well under a second).
 int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result);
 
 }  // namespace threestage

@@ -1,0 +1,245 @@
+#include "solvers/nxn/NxNLibrary.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+
+namespace nxn {
+
+namespace {
+
+using Labels = std::vector<std::uint16_t>;
+
+// After the moves, labels[p] is the position the content now at p came from.
+Labels Track(const Geometry& g, const MoveList& moves) {
+  Labels labels(g.count);
+  for (int s = 0; s < g.count; ++s) labels[s] = static_cast<std::uint16_t>(s);
+  for (MoveCode m : moves) ApplyTurn(g, labels, AxisOf(m), LayerOf(m), AmountOf(m));
+  return labels;
+}
+
+MoveList Commutator(const MoveList& x, const MoveList& y) {
+  MoveList out = x;
+  out.insert(out.end(), y.begin(), y.end());
+  for (auto it = x.rbegin(); it != x.rend(); ++it) out.push_back(Inverse(*it));
+  for (auto it = y.rbegin(); it != y.rend(); ++it) out.push_back(Inverse(*it));
+  return out;
+}
+
+struct Builder {
+  const Geometry& g;
+  std::vector<int> wingOfSticker;   // wing index of a wing's first sticker, else −1
+  std::vector<bool> isCentre, isWing, fixedCentre;
+  std::vector<std::vector<int>> movePerm;  // [single move]: where each sticker goes
+  std::vector<Labels> movePrev;            // [single move]: where the content at each sticker came from
+  std::vector<MoveCode> singleMoves;
+
+  explicit Builder(const Geometry& geometry) : g(geometry) {
+    wingOfSticker.assign(g.count, -1);
+    isCentre.assign(g.count, false);
+    isWing.assign(g.count, false);
+    fixedCentre.assign(g.count, false);
+    for (size_t w = 0; w < g.wings.size(); ++w) {
+      wingOfSticker[g.wings[w][0]] = static_cast<int>(w);
+      isWing[g.wings[w][0]] = isWing[g.wings[w][1]] = true;
+    }
+    for (int c : g.centres) {
+      isCentre[c] = true;
+      const auto& q = g.cubie[c];
+      const int mid = g.n / 2;
+      int atMiddle = 0;
+      for (int a = 0; a < 3; ++a) atMiddle += q[a] == mid;
+      fixedCentre[c] = g.n % 2 == 1 && atMiddle == 2;
+    }
+    for (int axis = 0; axis < 3; ++axis)
+      for (int layer = 0; layer < g.n; ++layer)
+        for (int amount = 1; amount <= 3; ++amount) {
+          const MoveCode m = MakeMove(axis, layer, amount);
+          singleMoves.push_back(m);
+          const Labels l = Track(g, {m});
+          std::vector<int> dest(g.count);
+          for (int p = 0; p < g.count; ++p) dest[l[p]] = p;
+          movePerm.push_back(dest);
+          movePrev.push_back(l);
+        }
+  }
+
+  bool Inner(int layer) const {
+    return layer > 0 && layer < g.n - 1 && !(g.n % 2 == 1 && layer == g.n / 2);
+  }
+
+  // The centre transfers of a sequence when it moves exactly three centres of
+  // one orbit and no fixed centre; empty otherwise.
+  std::vector<Transfer> CentreCycle(const Labels& l) const {
+    std::vector<Transfer> t;
+    for (int c : g.centres)
+      if (l[c] != c) {
+        if (fixedCentre[c] || t.size() == 3) return {};
+        t.push_back({c, l[c]});
+      }
+    if (t.size() != 3 || g.orbit[t[0].to] != g.orbit[t[1].to] || g.orbit[t[0].to] != g.orbit[t[2].to])
+      return {};
+    return t;
+  }
+
+  // The wing transfers of a sequence that moves exactly three wings and nothing else.
+  std::vector<Transfer> WingCycle(const Labels& l) const {
+    std::vector<Transfer> t;
+    for (int p = 0; p < g.count; ++p) {
+      if (l[p] == p) continue;
+      if (!isWing[p]) return {};
+      if (wingOfSticker[p] >= 0) {
+        if (wingOfSticker[l[p]] < 0 || t.size() == 3) return {};
+        t.push_back({wingOfSticker[p], wingOfSticker[l[p]]});
+      }
+    }
+    return t.size() == 3 ? t : std::vector<Transfer>{};
+  }
+
+  static std::vector<int> Key(std::vector<Transfer> t) {
+    std::sort(t.begin(), t.end(), [](const Transfer& a, const Transfer& b) { return a.to < b.to; });
+    std::vector<int> key;
+    for (const auto& x : t) {
+      key.push_back(x.to);
+      key.push_back(x.from);
+    }
+    return key;
+  }
+
+  // Adds conjugates by single turns, shortest first, until no new cycle appears.
+  void Close(std::vector<LibraryItem>& items, bool wings) const {
+    std::map<std::vector<int>, size_t> seen;
+    std::vector<LibraryItem> base;
+    for (auto& it : items)
+      if (seen.emplace(Key(it.transfers), 0).second) base.push_back(it);
+    std::stable_sort(base.begin(), base.end(),
+                     [](const LibraryItem& a, const LibraryItem& b) { return a.moves.size() < b.moves.size(); });
+    items = base;
+    std::deque<size_t> queue;
+    for (size_t i = 0; i < items.size(); ++i) queue.push_back(i);
+    while (!queue.empty()) {
+      const size_t i = queue.front();
+      queue.pop_front();
+      for (size_t k = 0; k < singleMoves.size(); ++k) {
+        const MoveCode m = singleMoves[k];
+        // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
+        const Labels& prev = movePrev[k];
+        std::vector<Transfer> t;
+        for (const auto& x : items[i].transfers) {
+          if (wings)
+            t.push_back({wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]});
+          else
+            t.push_back({prev[x.to], prev[x.from]});
+        }
+        if (!wings && std::any_of(t.begin(), t.end(), [&](const Transfer& x) { return fixedCentre[x.to]; }))
+          continue;
+        if (!seen.emplace(Key(t), 0).second) continue;
+        LibraryItem next;
+        next.moves.push_back(m);
+        next.moves.insert(next.moves.end(), items[i].moves.begin(), items[i].moves.end());
+        next.moves.push_back(Inverse(m));
+        next.transfers = t;
+        items.push_back(std::move(next));
+        queue.push_back(items.size() - 1);
+      }
+    }
+  }
+
+  std::vector<LibraryItem> CentreItems() const {
+    std::vector<LibraryItem> items;
+    std::vector<MoveCode> slices, faces;
+    for (MoveCode m : singleMoves) {
+      // The middle slice of odd orders may take part as long as the fixed centres end in place.
+      if (LayerOf(m) > 0 && LayerOf(m) < g.n - 1) slices.push_back(m);
+      if (LayerOf(m) == 0 || LayerOf(m) == g.n - 1) faces.push_back(m);
+    }
+    for (MoveCode x : slices)
+      for (MoveCode t : faces) {
+        if (AxisOf(t) == AxisOf(x) || AmountOf(t) == 2) continue;
+        for (MoveCode s : slices) {
+          if (AxisOf(s) != AxisOf(x) || LayerOf(s) == LayerOf(x)) continue;
+          const MoveList seq = Commutator({x}, {t, s, Inverse(t)});
+          auto cycle = CentreCycle(Track(g, seq));
+          if (!cycle.empty()) items.push_back({seq, cycle});
+        }
+      }
+    Close(items, false);
+    // Single turns that keep wing parities: outer turns and inner half turns.
+    for (MoveCode m : singleMoves) {
+      const bool outer = LayerOf(m) == 0 || LayerOf(m) == g.n - 1;
+      if (!(outer || (Inner(LayerOf(m)) && AmountOf(m) == 2))) continue;
+      const Labels l = Track(g, {m});
+      LibraryItem item{{m}, {}};
+      for (int c : g.centres)
+        if (l[c] != c) item.transfers.push_back({c, l[c]});
+      if (!item.transfers.empty()) items.push_back(item);
+    }
+    return items;
+  }
+
+  std::vector<LibraryItem> WingItems() const {
+    std::vector<LibraryItem> items;
+    std::vector<MoveCode> slices, faces;
+    for (MoveCode m : singleMoves) {
+      if (Inner(LayerOf(m))) slices.push_back(m);
+      if (LayerOf(m) == 0 || LayerOf(m) == g.n - 1) faces.push_back(m);
+    }
+    for (MoveCode x : slices)
+      for (MoveCode f : faces)
+        for (MoveCode h : faces) {
+          if (AxisOf(f) == AxisOf(h)) continue;
+          const MoveList seq = Commutator({x}, {f, h, Inverse(f)});
+          auto cycle = WingCycle(Track(g, seq));
+          if (!cycle.empty()) items.push_back({seq, cycle});
+        }
+    Close(items, true);
+    return items;
+  }
+
+  std::vector<MoveCode> MapBack(const std::vector<int>& rot) const {
+    std::vector<int> inv(g.count);
+    for (int s = 0; s < g.count; ++s) inv[rot[s]] = s;
+    std::vector<MoveCode> out(3 * g.n);
+    for (int axis = 0; axis < 3; ++axis)
+      for (int layer = 0; layer < g.n; ++layer) {
+        const auto& p = movePerm[(axis * g.n + layer) * 3];  // amount 1
+        // In the cube's own frame: rotate, turn, rotate back.
+        std::vector<int> own(g.count);
+        for (int s = 0; s < g.count; ++s) own[s] = inv[p[rot[s]]];
+        for (size_t k = 0; k < singleMoves.size(); ++k)
+          if (movePerm[k] == own) out[axis * g.n + layer] = singleMoves[k];
+      }
+    return out;
+  }
+};
+
+std::unique_ptr<Library> Build(int order) {
+  const Geometry& g = GeometryOf(order);
+  Builder b(g);
+  auto lib = std::make_unique<Library>();
+  lib->centreItems = b.CentreItems();
+  lib->wingItems = b.WingItems();
+  auto index = [](const std::vector<LibraryItem>& items, size_t positions) {
+    std::vector<std::vector<int>> into(positions);
+    for (size_t i = 0; i < items.size(); ++i)
+      for (const auto& t : items[i].transfers) into[t.to].push_back(static_cast<int>(i));
+    return into;
+  };
+  lib->centreItemsInto = index(lib->centreItems, g.count);
+  lib->wingItemsInto = index(lib->wingItems, g.wings.size());
+  for (int o = 0; o < 24; ++o) lib->mapBack[o] = b.MapBack(g.rotation[o]);
+  return lib;
+}
+
+}  // namespace
+
+const Library& LibraryOf(int order) {
+  static std::array<std::unique_ptr<Library>, 8> built;
+  static std::array<std::once_flag, 8> once;
+  std::call_once(once[order], [order] { built[order] = Build(order); });
+  return *built[order];
+}
+
+}  // namespace nxn

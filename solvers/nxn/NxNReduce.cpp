@@ -1,0 +1,323 @@
+#include "solvers/nxn/NxNReduce.h"
+
+#include <algorithm>
+#include <map>
+
+#include "solvers/nxn/Centres444.h"
+#include "solvers/nxn/NxNLibrary.h"
+
+namespace nxn {
+
+namespace {
+
+constexpr int kMaxSteps = 4000;  // far above any reduction; guards against a stuck search
+constexpr int kNoSticker = -1;
+
+// Stickers of each position: one for a centre, two for a wing.
+using PositionStickers = std::vector<std::array<int, 2>>;
+
+struct Targets {
+  std::vector<std::uint8_t> colour;  // wanted colour of each sticker
+};
+
+// Repeatedly performs the item with the best gain per move until every
+// position holds its wanted content. False if no item makes progress.
+bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
+            const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
+            MoveList& moves) {
+  auto fits = [&](int from, int to) {
+    for (int i = 0; i < 2; ++i) {
+      if (at[to][i] == kNoSticker) break;
+      if (s[at[from][i]] != t.colour[at[to][i]]) return false;
+    }
+    return true;
+  };
+  std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
+  std::vector<int> seen(items.size(), -1);
+  for (int p : positions) tracked[p] = 1;
+  for (int step = 0; step < kMaxSteps; ++step) {
+    int wrong = 0;
+    for (int p : positions) wrong += !(correct[p] = fits(p, p));
+    if (wrong == 0) return true;
+    const LibraryItem* best = nullptr;
+    int bestGain = 0;
+    // An item can only gain by filling a wrong position.
+    for (int p : positions) {
+      if (correct[p]) continue;
+      for (int i : into[p]) {
+      if (seen[i] == step) continue;
+      seen[i] = step;
+      const LibraryItem& item = items[i];
+      int gain = 0;
+      for (const auto& x : item.transfers)
+        if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
+      if (gain <= 0) continue;
+      if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size()) ||
+          (gain * static_cast<int>(best->moves.size()) == bestGain * static_cast<int>(item.moves.size()) &&
+           &item < best)) {
+        best = &item;
+        bestGain = gain;
+      }
+      }
+    }
+    if (!best) return false;
+    for (MoveCode m : best->moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), best->moves.begin(), best->moves.end());
+  }
+  return false;
+}
+
+int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
+
+// Permutation parity of the wings of each orbit (by orbit id) against the solved cube.
+std::map<int, int> WingParities(const Geometry& g, const Stickers& s, const Scheme& scheme) {
+  const auto faceOf = FaceOfColour(scheme);
+  std::map<std::array<int, 3>, int> home;
+  for (size_t w = 0; w < g.wings.size(); ++w)
+    home[{g.orbit[g.wings[w][0]], g.face[g.wings[w][0]], g.face[g.wings[w][1]]}] = static_cast<int>(w);
+  std::vector<int> perm(g.wings.size());
+  for (size_t w = 0; w < g.wings.size(); ++w) {
+    const auto& st = g.wings[w];
+    perm[w] = home.at({g.orbit[st[0]], faceOf[s[st[0]]], faceOf[s[st[1]]]});
+  }
+  std::map<int, int> parity;  // by orbit
+  std::vector<bool> seen(perm.size(), false);
+  for (size_t w = 0; w < perm.size(); ++w) {
+    if (seen[w]) continue;
+    int length = 0;
+    for (size_t x = w; !seen[x]; x = perm[x]) {
+      seen[x] = true;
+      ++length;
+    }
+    parity[g.orbit[g.wings[w][0]]] ^= (length + 1) & 1;
+  }
+  return parity;
+}
+
+// Each wing orbit whose permutation is odd gets a quarter slice turn now,
+// before the centres: wing 3-cycles cannot change that parity later.
+void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  auto parity = WingParities(g, s, scheme);
+  for (size_t w = 0; w < g.wings.size(); ++w) {
+    const auto& st = g.wings[w];
+    const int layer = g.cubie[st[0]][0];
+    const bool runsAlongX = layer != 0 && layer != g.n - 1;
+    if (!runsAlongX || !parity[g.orbit[st[0]]]) continue;
+    parity[g.orbit[st[0]]] = 0;
+    ApplyTurn(g, s, 0, layer, 1);
+    moves.push_back(MakeMove(0, layer, 1));
+  }
+}
+
+// The general centre routine, for the centres of the faces in `faces` (bit per face).
+bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, int faces,
+                  MoveList& moves) {
+  PositionStickers at(g.count, {kNoSticker, kNoSticker});
+  Targets t{std::vector<std::uint8_t>(g.count, 0)};
+  std::vector<int> positions;
+  const int mid = g.n / 2;
+  for (int c : g.centres) {
+    const auto& q = g.cubie[c];
+    const bool fixed = g.n % 2 == 1 && (q[0] == mid) + (q[1] == mid) + (q[2] == mid) == 2;
+    at[c] = {c, kNoSticker};
+    t.colour[c] = scheme[g.face[c]];
+    if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
+  }
+  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves);
+}
+
+struct EdgeSlot {
+  int fa, fb;  // its two faces
+};
+
+bool IsUD(int f) { return f == kFaceU || f == kFaceD; }
+bool IsFB(int f) { return f == kFaceF || f == kFaceB; }
+int PrimaryFace(int fa, int fb) {
+  if (IsUD(fa)) return fa;
+  if (IsUD(fb)) return fb;
+  return IsFB(fa) ? fa : fb;
+}
+
+int Parity(std::vector<int> perm) {
+  int parity = 0;
+  for (size_t i = 0; i < perm.size(); ++i)
+    while (perm[i] != static_cast<int>(i)) {
+      std::swap(perm[i], perm[perm[i]]);
+      parity ^= 1;
+    }
+  return parity;
+}
+
+// Even N: which edge is built in which slot, turned which way. Starts from the
+// best matches with the wings already there, then makes the flip sum's parity
+// that of the wing permutations (3-cycles keep it; each turned-over edge is
+// one swap of twin wings) and the slot permutation's parity equal to the
+// corners' so that the 3×3×3 view is solvable.
+std::vector<std::array<std::uint8_t, 2>> AssignEdges(const Geometry& g, const Stickers& s, const Scheme& scheme,
+                                                     const std::vector<EdgeSlot>& slots, int flipParity) {
+  const int k = static_cast<int>(slots.size());
+  // score[slot][edge][turned]
+  std::vector<std::array<std::array<int, 2>, 12>> score(k);
+  auto colours = [&](int e, int turned) {
+    return turned ? std::array<std::uint8_t, 2>{scheme[slots[e].fb], scheme[slots[e].fa]}
+                  : std::array<std::uint8_t, 2>{scheme[slots[e].fa], scheme[slots[e].fb]};
+  };
+  std::vector<int> slotOfKey(36, -1);
+  for (int i = 0; i < k; ++i) slotOfKey[SlotKey(slots[i].fa, slots[i].fb)] = i;
+  for (const auto& w : g.wings) {
+    const int slot = slotOfKey[SlotKey(g.face[w[0]], g.face[w[1]])];
+    const bool firstOnA = g.face[w[0]] == slots[slot].fa;
+    const std::uint8_t onA = s[firstOnA ? w[0] : w[1]], onB = s[firstOnA ? w[1] : w[0]];
+    for (int e = 0; e < k; ++e)
+      for (int turned = 0; turned < 2; ++turned) {
+        const auto c = colours(e, turned);
+        score[slot][e][turned] += c[0] == onA && c[1] == onB;
+      }
+  }
+  auto flipOf = [&](int slot, int e, int turned) {
+    const int primary = PrimaryFace(slots[slot].fa, slots[slot].fb);
+    const auto c = colours(e, turned);
+    const std::uint8_t onPrimary = primary == slots[slot].fa ? c[0] : c[1];
+    return onPrimary != scheme[PrimaryFace(slots[e].fa, slots[e].fb)];
+  };
+  std::vector<std::array<int, 3>> order;  // (score, slot, edge·2 + turned)
+  for (int i = 0; i < k; ++i)
+    for (int e = 0; e < k; ++e)
+      for (int turned = 0; turned < 2; ++turned) order.push_back({score[i][e][turned], i, e * 2 + turned});
+  std::stable_sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a[0] > b[0]; });
+  std::vector<int> edgeOf(k, -1), turnedOf(k, 0);
+  std::vector<bool> used(k, false);
+  for (const auto& o : order) {
+    if (edgeOf[o[1]] >= 0 || used[o[2] / 2]) continue;
+    edgeOf[o[1]] = o[2] / 2;
+    turnedOf[o[1]] = o[2] % 2;
+    used[o[2] / 2] = true;
+  }
+  int flips = 0;
+  for (int i = 0; i < k; ++i) flips += flipOf(i, edgeOf[i], turnedOf[i]);
+  if (flips % 2 != flipParity) {
+    int bestSlot = 0, bestLoss = 1 << 30;
+    for (int i = 0; i < k; ++i) {
+      const int loss = score[i][edgeOf[i]][turnedOf[i]] - score[i][edgeOf[i]][!turnedOf[i]];
+      if (loss < bestLoss) bestLoss = loss, bestSlot = i;
+    }
+    turnedOf[bestSlot] ^= 1;
+  }
+  if (Parity(edgeOf) != CornerParity(g, s, scheme)) {
+    std::array<int, 4> best = {-1, 0, 0, 0};
+    int bestLoss = 1 << 30;
+    for (int i = 0; i < k; ++i)
+      for (int j = i + 1; j < k; ++j)
+        for (int ti = 0; ti < 2; ++ti)
+          for (int tj = 0; tj < 2; ++tj) {
+            const int before = flipOf(i, edgeOf[i], turnedOf[i]) + flipOf(j, edgeOf[j], turnedOf[j]);
+            const int after = flipOf(i, edgeOf[j], ti) + flipOf(j, edgeOf[i], tj);
+            if ((before - after) % 2) continue;
+            const int loss = score[i][edgeOf[i]][turnedOf[i]] + score[j][edgeOf[j]][turnedOf[j]] -
+                             score[i][edgeOf[j]][ti] - score[j][edgeOf[i]][tj];
+            if (loss < bestLoss) bestLoss = loss, best = {i, j, ti, tj};
+          }
+    const int i = best[0], j = best[1];
+    std::swap(edgeOf[i], edgeOf[j]);
+    turnedOf[i] = best[2];
+    turnedOf[j] = best[3];
+  }
+  std::vector<std::array<std::uint8_t, 2>> out(k);
+  for (int i = 0; i < k; ++i) out[i] = colours(edgeOf[i], turnedOf[i]);
+  return out;
+}
+
+bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  std::vector<EdgeSlot> slots;
+  std::vector<int> slotOfKey(36, -1);
+  for (const auto& w : g.wings) {
+    const int key = SlotKey(g.face[w[0]], g.face[w[1]]);
+    if (slotOfKey[key] >= 0) continue;
+    slotOfKey[key] = static_cast<int>(slots.size());
+    slots.push_back({std::min(g.face[w[0]], g.face[w[1]]), std::max(g.face[w[0]], g.face[w[1]])});
+  }
+  // The colours each slot's wings must show on its two faces.
+  std::vector<std::array<std::uint8_t, 2>> want(slots.size());
+  if (g.n % 2 == 1) {
+    for (const auto& e : g.middleEdges) {
+      const int slot = slotOfKey[SlotKey(g.face[e[0]], g.face[e[1]])];
+      const bool firstOnA = g.face[e[0]] == slots[slot].fa;
+      want[slot] = {s[firstOnA ? e[0] : e[1]], s[firstOnA ? e[1] : e[0]]};
+    }
+  } else {
+    // Above order 4 the parities were made even before the centres, and the
+    // centre routine keeps them. The 4×4×4 centre table and templates turn
+    // inner layers freely, so its single wing orbit may be odd here: then one
+    // edge is turned over by the parity algorithm, which keeps everything else.
+    if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
+      static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
+      for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+      moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
+    }
+    want = AssignEdges(g, s, scheme, slots, WingParities(g, s, scheme).begin()->second);
+  }
+  PositionStickers at(g.wings.size());
+  Targets t{std::vector<std::uint8_t>(g.count, 0)};
+  std::vector<int> positions;
+  for (size_t w = 0; w < g.wings.size(); ++w) {
+    const auto& st = g.wings[w];
+    const int slot = slotOfKey[SlotKey(g.face[st[0]], g.face[st[1]])];
+    for (int i = 0; i < 2; ++i) t.colour[st[i]] = want[slot][g.face[st[i]] == slots[slot].fa ? 0 : 1];
+    at[w] = st;
+    positions.push_back(static_cast<int>(w));
+  }
+  return Greedy(g, lib.wingItems, lib.wingItemsInto, at, positions, t, s, moves);
+}
+
+}  // namespace
+
+bool IsSolved(const Geometry& g, const Stickers& s) {
+  const int area = g.n * g.n;
+  for (int f = 0; f < 6; ++f)
+    for (int i = 1; i < area; ++i)
+      if (s[f * area + i] != s[f * area]) return false;
+  return true;
+}
+
+bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  const Library& lib = LibraryOf(g.n);
+  constexpr int kAllFaces = 0x3F;
+  FixWingParity(g, s, scheme, moves);
+  if (g.n == 4) {
+    // D from its table, then L, B and R, then F and U together by a template.
+    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
+    SolveDCentre444(g, s, scheme, moves);
+    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
+    SolveLastCentres444(g, s, scheme, moves);
+  }
+  if (!SolveCentres(g, lib, s, scheme, kAllFaces, moves)) return false;
+  if (!PairEdges(g, lib, s, scheme, moves)) return false;
+  Simplify(moves);
+  return OuterParity(g, s, scheme) == 0;
+}
+
+bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reduction& out) {
+  const Library& lib = LibraryOf(g.n);
+  const int area = g.n * g.n;
+  bool found = false;
+  for (int o = 0; o < 24; ++o) {
+    const auto& rot = g.rotation[o];
+    Stickers turned(g.count);
+    for (int i = 0; i < g.count; ++i) turned[rot[i]] = s[i];
+    Scheme turnedScheme{};
+    for (int f = 0; f < 6; ++f) turnedScheme[g.face[rot[f * area]]] = scheme[f];
+    MoveList moves;
+    if (!ReduceInFrame(g, turned, turnedScheme, moves)) continue;
+    if (found && moves.size() >= out.moves.size()) continue;
+    for (auto& m : moves) {
+      const MoveCode own = lib.mapBack[o][AxisOf(m) * g.n + LayerOf(m)];
+      m = MakeMove(AxisOf(own), LayerOf(own), (AmountOf(own) * AmountOf(m)) & 3);
+    }
+    out.moves = moves;
+    out.orientation = o + 1;
+    found = true;
+  }
+  return found;
+}
+
+}  // namespace nxn
