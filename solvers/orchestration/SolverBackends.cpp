@@ -4,11 +4,17 @@
 #include "solvers/orchestration/SolverBackends.h"
 
 #include "solvers/mcube/Check444.h"
+#include "solvers/nxn/NxNSolver.h"
 #include "solvers/petrus/PetrusRoute.h"
 
 namespace orchestration {
 
-NxNAnswer CallNxN(int /*order*/, const std::string& /*solverFaces*/, int /*mode*/) { return {}; }
+NxNAnswer CallNxN(int order, const std::string& solverFaces, int mode) {
+  nxn::NxNSolution solution;
+  const int result = nxn::SolveNxN(order, solverFaces, mode, solution);
+  return {true, result, result >= 0 ? solution.text : std::string(), solution.orientation3,
+          solution.orientationN};
+}
 
 // Centre codes are a facelet text whose colours are already the centres' faces,
 // so the Petrus route's own renumbering leaves them as they are.
