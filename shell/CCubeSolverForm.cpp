@@ -42,12 +42,12 @@ constexpr const char* kToolCaptions[6] = {"U", "F", "R", "B", "L", "D"};
 constexpr int kNumberedTheme = 1;
 constexpr int kPollMs = 100;
 
-struct ButtonSpec {
+struct ButtonEntry {
   int id;
   const char* caption;
   void (CCubeSolverForm::*run)();
 };
-const std::array<ButtonSpec, 8> kButtons{{
+const std::array<ButtonEntry, 8> kButtons{{
     {CCubeSolverForm::kApply, "应用", &CCubeSolverForm::ApplyNet},
     {CCubeSolverForm::kCustomColour, "定制颜色", &CCubeSolverForm::CustomColour},
     {CCubeSolverForm::kBeginner, "初级解法", &CCubeSolverForm::Beginner},

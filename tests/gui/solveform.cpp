@@ -279,6 +279,20 @@ class SolveFormTest : public QObject {
     QCOMPARE(Cube().ExportColours(), before);  // sent moves wait in the log
   }
 
+  void twoPhaseStartsAndStops() {
+    QVERIFY(input::IsUniform(Cube().ExportColours()));
+    Form()->ToggleTwoPhase();  // a solved cube has nothing to search
+    QVERIFY(!Form()->TwoPhaseRunning());
+    Scramble();
+    Form()->ToggleTwoPhase();
+    QVERIFY(Form()->TwoPhaseRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(Form()->TwoPhaseHasSolution(), 60000);
+    Form()->ToggleTwoPhase();
+    QVERIFY(!Form()->TwoPhaseRunning());
+    QCOMPARE(Form()->Button(CCubeSolverForm::kTwoPhase)->text(), QString("仙人解法"));
+    QVERIFY(Form()->Button(CCubeSolverForm::kTakeResult)->isEnabled());  // the result can still be taken
+  }
+
   void twoPhaseThenTakeResultSolves() {
     Scramble();
     const std::string scrambled = Cube().ExportColours();
