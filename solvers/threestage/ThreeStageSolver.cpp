@@ -101,17 +101,10 @@ const Moves& Prefixes() {
   return list;
 }
 
-}  // namespace
-
-int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result) {
-  result = ThreeStageResult{};
-  if (mode != 0 && mode != 3) return kThreeStageBadMode;
-  State state{};
-  if (!ReadColours(stickers, state)) return kThreeStageUnsolvable;
-  if (state == SolvedState()) return 0;
+// Runs every candidate; false when none completes.
+bool Search(const State& state, bool withPrefixes, ThreeStageResult& result) {
   const ThreeStageTables& tables = Tables();
-  const int prefixCount = mode == 3 ? static_cast<int>(Prefixes().size()) / kPrefixLength : 0;
-
+  const int prefixCount = withPrefixes ? static_cast<int>(Prefixes().size()) / kPrefixLength : 0;
   Moves best, candidate;
   int bestHalves = 0;
   bool haveBest = false;
@@ -119,7 +112,7 @@ int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result
     for (int variant = 0; variant < kSplitVariants; ++variant) {
       const Frame frame = MakeFrame(state, orientation, variant);
       // Prefix −1 is the empty prefix of mode 0.
-      for (int p = mode == 3 ? 0 : -1; p < prefixCount; ++p) {
+      for (int p = withPrefixes ? 0 : -1; p < prefixCount; ++p) {
         const std::uint8_t* prefix = p < 0 ? nullptr : Prefixes().data() + p * kPrefixLength;
         if (!RunCandidate(tables, frame, prefix, p < 0 ? 0 : kPrefixLength, candidate)) continue;
         const int halves = HalfTurnCount(candidate);
@@ -134,8 +127,22 @@ int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result
     }
     if (haveBest && static_cast<int>(best.size()) < kEarlyStopBelow) break;
   }
-  if (!haveBest) return kThreeStageUnsolvable;  // only with damaged tables
   for (auto code : best) result.moves.push_back({TurnFace(code), TurnAmount(code)});
+  return haveBest;
+}
+
+}  // namespace
+
+int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result) {
+  result = ThreeStageResult{};
+  if (mode != 0 && mode != 3) return kThreeStageBadMode;
+  State state{};
+  if (!ReadColours(stickers, state)) return kThreeStageUnsolvable;
+  if (state == SolvedState()) return 0;
+  // A last-layer case without a stored sequence drops its candidate; should
+  // every beginner candidate meet one, the prefixed candidates still solve the cube.
+  if (!Search(state, mode == 3, result) && (mode == 3 || !Search(state, true, result)))
+    return kThreeStageUnsolvable;
   return static_cast<int>(result.moves.size());
 }
 

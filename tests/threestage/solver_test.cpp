@@ -7,16 +7,12 @@
 #include <random>
 
 #include "solvers/threestage/ThreeStageSolver.h"
-#include "solvers/threestage/ThreeStageTables.h"
 #include "tests/threestage/FaceletOracle.h"
 
 namespace threestage {
 namespace {
 
 using threestage_test::Colours;
-
-#define SKIP_WITHOUT_LAST_LAYER_DATA() \
-  if (Tables().lastLayerFilled == 0) GTEST_SKIP() << "the last-layer list is not generated yet"
 
 bool SolvesIt(Colours c, const ThreeStageResult& result) {
   for (const FaceTurn& t : result.moves) threestage_test::TurnFace(c, t.face, t.amount);
@@ -32,7 +28,6 @@ TEST(SolveThreeStage, SolvedCubeTakesNoMoves) {
 }
 
 TEST(SolveThreeStage, OneTurnIsUndoneByTheFirstCandidate) {
-  SKIP_WITHOUT_LAST_LAYER_DATA();
   for (int face = 0; face < 6; ++face) {
     for (int amount = 1; amount <= 3; ++amount) {
       Colours c = threestage_test::SolvedColours();
@@ -47,7 +42,6 @@ TEST(SolveThreeStage, OneTurnIsUndoneByTheFirstCandidate) {
 }
 
 TEST(SolveThreeStage, RandomCubesInBothModes) {
-  SKIP_WITHOUT_LAST_LAYER_DATA();
   std::mt19937 random(2024);
   for (int i = 0; i < 40; ++i) {
     const Colours c = threestage_test::Scrambled(random, 40);
@@ -66,7 +60,6 @@ TEST(SolveThreeStage, RandomCubesInBothModes) {
 }
 
 TEST(SolveThreeStage, AdvancedModeIsNeverLonger) {
-  SKIP_WITHOUT_LAST_LAYER_DATA();
   std::mt19937 random(99);
   for (int i = 0; i < 2; ++i) {
     const Colours c = threestage_test::Scrambled(random, 30);
@@ -79,7 +72,6 @@ TEST(SolveThreeStage, AdvancedModeIsNeverLonger) {
 }
 
 TEST(SolveThreeStage, ColoursAreReadRelativeToTheCentres) {
-  SKIP_WITHOUT_LAST_LAYER_DATA();
   std::mt19937 random(5);
   const Colours c = threestage_test::Scrambled(random, 25);
   const std::uint8_t relabel[6] = {40, 7, 200, 3, 99, 12};
@@ -111,7 +103,6 @@ TEST(SolveThreeStage, RefusesImpossibleCubesAndModes) {
 
 // The command-line route prints the solution in the standard notation.
 TEST(SolveThreeStage, CliRoutePrintsMoves) {
-  SKIP_WITHOUT_LAST_LAYER_DATA();
   std::mt19937 random(3);
   const Colours c = threestage_test::Scrambled(random, 20);
   const std::string command = std::string(ROVAN_CLI_PATH) + " solve threestage " + threestage_test::ToText(c);

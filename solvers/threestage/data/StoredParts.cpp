@@ -5,11 +5,12 @@ namespace threestage {
 
 extern const StoredPart kStoredF2LPart0;
 extern const StoredPart kStoredF2LPart1;
+extern const StoredPart kStoredLastLayerPart0;
 
 const StoredPart* const kStoredF2LParts[] = {&kStoredF2LPart0, &kStoredF2LPart1};
 const int kStoredF2LPartCount = 2;
 
-const StoredPart* const kStoredLastLayerParts[] = {nullptr};
-const int kStoredLastLayerPartCount = 0;
+const StoredPart* const kStoredLastLayerParts[] = {&kStoredLastLayerPart0};
+const int kStoredLastLayerPartCount = 1;
 
 }  // namespace threestage
