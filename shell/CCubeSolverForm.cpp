@@ -308,35 +308,20 @@ void CCubeSolverForm::FinishLoad() {
 
 void CCubeSolverForm::Beginner() {
   const orchestration::SolveOptions options{settings::gSettings.primarySolution, settings::gSettings.minStep};
-  const std::string text = frame_.View()->Cube().ExportColours();
-  const SolveOutcome outcome = orchestration::RunBeginner(text, options);
-  view::CRubikView& view = *frame_.View();
-  for (const std::string& t : outcome.cubeTurns) view.ApplyCommand(t, 1, 0, 1);
-  if (!outcome.cubeTurns.empty()) view.update();
-  switch (outcome.status) {
-    case SolveOutcome::Status::kLoaded:
-      break;
-    case SolveOutcome::Status::kNotOffered:
-      return;
-    case SolveOutcome::Status::kNotBuilt:
-      ShowMessage(QStringLiteral("此解法不在本程序中。") + Text(outcome.message));
-      return;
-    default:
-      ShowMessage(Text(outcome.message));
-      return;
-  }
-  if (!LoadMoves(MovesOf(outcome.cells))) return;
-  if (outcome.relabelX2) frame_.LogForm()->RelabelX2();
-  TurnLog(outcome.logTurns);
-  FinishLoad();
+  ApplyOutcome(orchestration::RunBeginner(frame_.View()->Cube().ExportColours(), options));
 }
 
 void CCubeSolverForm::Advanced() {
   const orchestration::SolveOptions options{settings::gSettings.primarySolution, settings::gSettings.minStep};
-  const std::string text = frame_.View()->Cube().ExportColours();
-  const SolveOutcome outcome = orchestration::RunAdvanced(text, options, evenCounter_);
+  ApplyOutcome(orchestration::RunAdvanced(frame_.View()->Cube().ExportColours(), options, evenCounter_));
+}
+
+// Applies a solve's result in the order the runner gives: the cube's turns,
+// then (when it loaded) the log, its x2 re-lettering and the log's turns.
+void CCubeSolverForm::ApplyOutcome(const SolveOutcome& outcome) {
   view::CRubikView& view = *frame_.View();
   for (const std::string& t : outcome.cubeTurns) view.ApplyCommand(t, 1, 0, 1);
+  if (!outcome.cubeTurns.empty()) view.update();
   switch (outcome.status) {
     case SolveOutcome::Status::kLoaded:
       break;

@@ -14,6 +14,7 @@
 
 #include "solvers/orchestration/OrientationTurns.h"
 #include "solvers/orchestration/SolveRoutes.h"
+#include "solvers/orchestration/SolveRunner.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -70,6 +71,7 @@ class CCubeSolverForm : public QWidget {
   void ApplyNet();
   void Beginner();
   void Advanced();
+  void ApplyOutcome(const orchestration::SolveOutcome& outcome);
   void ToggleTwoPhase();
   void TakeResult();
   void Send();

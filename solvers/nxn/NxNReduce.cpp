@@ -5,6 +5,7 @@
 
 #include "solvers/nxn/Centres444.h"
 #include "solvers/nxn/NxNLibrary.h"
+#include "solvers/nxn/NxNValidate.h"
 
 namespace nxn {
 
@@ -138,15 +139,6 @@ int PrimaryFace(int fa, int fb) {
   return IsFB(fa) ? fa : fb;
 }
 
-int Parity(std::vector<int> perm) {
-  int parity = 0;
-  for (size_t i = 0; i < perm.size(); ++i)
-    while (perm[i] != static_cast<int>(i)) {
-      std::swap(perm[i], perm[perm[i]]);
-      parity ^= 1;
-    }
-  return parity;
-}
 
 // Even N: which edge is built in which slot, turned which way. Starts from the
 // best matches with the wings already there, then makes the flip sum's parity
@@ -203,7 +195,7 @@ std::vector<std::array<std::uint8_t, 2>> AssignEdges(const Geometry& g, const St
     }
     turnedOf[bestSlot] ^= 1;
   }
-  if (Parity(edgeOf) != CornerParity(g, s, scheme)) {
+  if (PermutationParity(edgeOf) != CornerParity(g, s, scheme)) {
     std::array<int, 4> best = {-1, 0, 0, 0};
     int bestLoss = 1 << 30;
     for (int i = 0; i < k; ++i)

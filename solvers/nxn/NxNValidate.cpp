@@ -10,15 +10,6 @@ namespace {
 
 int Opposite(int face) { return face ^ 1; }  // L/R, U/D, F/B are 0/1, 2/3, 4/5
 
-int PermutationParity(std::vector<int> perm) {
-  int parity = 0;
-  for (size_t i = 0; i < perm.size(); ++i)
-    while (perm[i] != static_cast<int>(i)) {
-      std::swap(perm[i], perm[perm[i]]);
-      parity ^= 1;
-    }
-  return parity;
-}
 
 // Matches a piece's faces (in reading order) against the home pieces' faces;
 // gives the home index and the rotation, or −1.
@@ -95,6 +86,16 @@ bool MatchCentres(const Geometry& g, const Stickers& s, const std::array<int, 25
 }
 
 }  // namespace
+
+int PermutationParity(std::vector<int> perm) {
+  int parity = 0;
+  for (size_t i = 0; i < perm.size(); ++i)
+    while (perm[i] != static_cast<int>(i)) {
+      std::swap(perm[i], perm[perm[i]]);
+      parity ^= 1;
+    }
+  return parity;
+}
 
 std::array<int, 256> FaceOfColour(const Scheme& scheme) {
   std::array<int, 256> faceOf;

@@ -2,6 +2,7 @@
 // Checks that a working cube is a colouring of a real, solvable N×N×N cube.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "solvers/nxn/NxNGeometry.h"
 
@@ -35,5 +36,7 @@ int OuterParity(const Geometry& g, const Stickers& s, const Scheme& scheme);
 
 // Parity of the corners' permutation under the scheme (0 even, 1 odd).
 int CornerParity(const Geometry& g, const Stickers& s, const Scheme& scheme);
+// 0 for an even permutation of 0..n−1, 1 for an odd one.
+int PermutationParity(std::vector<int> perm);
 
 }  // namespace nxn
