@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds one build tree.
-#   scripts/build.sh [release|asan|tsan]   (default release)
+#   scripts/build.sh [release|asan|tsan] [TARGET...]   (default release, all targets)
 # release: everything (program, rovan-cli, tests, benchmarks) in build/
 # asan:    the core and its tests with AddressSanitizer + UndefinedBehaviorSanitizer in build-asan/
 # tsan:    the core and its tests with ThreadSanitizer in build-tsan/
@@ -16,5 +16,8 @@ case "$kind" in
                                -DROVAN_BUILD_GUI=OFF -DROVAN_BUILD_BENCH=OFF) ;;
   *) echo "usage: $0 [release|asan|tsan]" >&2; exit 2 ;;
 esac
+shift || true
+targets=()
+for t in "$@"; do targets+=(--target "$t"); done
 cmake -S . -B "$dir" -G Ninja "${flags[@]}" >/dev/null
-cmake --build "$dir" -j "$jobs"
+cmake --build "$dir" -j "$jobs" "${targets[@]}"

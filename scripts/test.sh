@@ -15,7 +15,11 @@ jobs=${ROVAN_JOBS:-$(nproc)}
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j "$jobs" -L core --timeout 1800)
 
-./scripts/build.sh tsan
+# Only the threaded test programs (test_<area>_threads) need the ThreadSanitizer build.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROVAN_SANITIZE=thread \
+  -DROVAN_BUILD_GUI=OFF -DROVAN_BUILD_BENCH=OFF >/dev/null
+mapfile -t thread_programs < <(cmake --build build-tsan --target help | sed -n 's/^\(test_[A-Za-z0-9_]*_threads\):.*/\1/p')
+./scripts/build.sh tsan "${thread_programs[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j "$jobs" -R '^threads[.]' --timeout 1800 --no-tests=error)
 ./scripts/fuzz.sh 60
 echo "All tests passed."
