@@ -11,41 +11,15 @@
 #include "document/SessionCube.h"
 #include "model/MoveNotation.h"
 #include "model/viewmath/ViewMath.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  std::string out;  // stdout, then stderr
-  int status;
-};
+using cli_test::CliRun;
 
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    if (c == '\'')
-      quoted.append("'\\''");
-    else
-      quoted.push_back(c);
-  }
-  return quoted + "'";
-}
-
-CliRun RunCli(const std::vector<std::string>& args) {
-  std::string command = ROVAN_CLI_PATH;
-  for (const auto& arg : args) command += " " + Quoted(arg);
-  command += " 2>&1";
-  CliRun run{"", -1};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+CliRun RunCli(const std::vector<std::string>& args) { return cli_test::RunCliArgs(args, cli_test::kMergeErrors); }
 
 class SessionCli : public ::testing::Test {
  protected:

@@ -6,24 +6,13 @@
 #include <sys/wait.h>
 
 #include "tests/mcube/FaceletCube444.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+using cli_test::CliRun;
 
-CliRun RunCli(const std::string& args) {
-  const std::string command = std::string(ROVAN_CLI_PATH) + " " + args + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return {-1, ""};
-  std::string out;
-  std::array<char, 256> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) out += buffer.data();
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
+CliRun RunCli(const std::string& args) { return cli_test::RunCliText(args); }
 
 TEST(Check444Cli, PrintsTheCheckCode) {
   std::string twisted = test444::FaceletCube444::Solved();

@@ -7,45 +7,13 @@
 #include <set>
 
 #include "StickerOracle.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
-struct CliRun {
-  std::string out;  // stdout, then stderr
-  int status;
-};
+using cli_test::CliRun;
 
-// The text in single quotes for the shell.
-std::string Quoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) {
-    if (c == '\'') {
-      quoted.append("'\\''");
-    } else {
-      quoted.push_back(c);
-    }
-  }
-  quoted.push_back('\'');
-  return quoted;
-}
-
-CliRun RunCli(const std::vector<std::string>& args) {
-  std::string command = ROVAN_CLI_PATH;
-  for (const auto& arg : args) {
-    command.push_back(' ');
-    command.append(Quoted(arg));
-  }
-  command.append(" 2>&1");
-  CliRun run{"", -1};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t got;
-  while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+CliRun RunCli(const std::vector<std::string>& args) { return cli_test::RunCliArgs(args, cli_test::kMergeErrors); }
 
 std::string Expected(const oracle::StickerCube& cube) {
   return "facelets: " + cube.Colours() + "\nstickers: " + cube.StickerTurns() +

@@ -6,24 +6,14 @@
 #include <sys/wait.h>
 
 #include "NxNTestCube.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+using cli_test::CliRun;
 
 CliRun RunCli(const std::string& arguments) {
-  const std::string command = std::string(ROVAN_CLI_PATH) + " " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  CliRun r{-1, ""};
-  if (!pipe) return r;
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe)) r.out += buffer.data();
-  const int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  return cli_test::RunCliText(arguments, cli_test::kMergeErrors);
 }
 
 std::string Line(const std::string& out, const std::string& key) {

@@ -11,6 +11,7 @@
 #include "model/MoveNotation.h"
 #include "model/WCube.h"
 #include "solvers/petrus/PetrusRoute.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
@@ -89,19 +90,10 @@ TEST(PetrusRoute, SolvesAndRefuses) {
   }
 }
 
-struct CliRun {
-  int status;
-  std::string out;
-};
+using cli_test::CliRun;
 
 CliRun RunCli(const std::string& arguments) {
-  const std::string command = std::string(ROVAN_CLI_PATH) + " solve petrus " + arguments + " 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  char buffer[256];
-  while (pipe && fgets(buffer, sizeof buffer, pipe)) out += buffer;
-  const int status = pipe ? pclose(pipe) : -1;
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
+  return cli_test::RunCliText("solve petrus " + arguments, cli_test::kMergeErrors);
 }
 
 // The printed turns, then the printed moves, applied to the input solve it.

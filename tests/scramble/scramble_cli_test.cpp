@@ -5,24 +5,13 @@
 
 #include "model/Scrambler.h"
 #include "model/WCube.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
-struct CliRun {
-  std::string out;
-  int status;
-};
+using cli_test::CliRun;
 
-CliRun RunCli(const std::string& args) {
-  CliRun run{"", -1};
-  FILE* pipe = popen((std::string(ROVAN_CLI_PATH) + " " + args + " 2>/dev/null").c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  run.status = WEXITSTATUS(pclose(pipe));
-  return run;
-}
+CliRun RunCli(const std::string& args) { return cli_test::RunCliText(args); }
 
 TEST(ScrambleCli, ReproducesTheScramblerAndKeepsCentres) {
   for (int order = 2; order <= 7; ++order) {

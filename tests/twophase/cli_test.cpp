@@ -6,6 +6,7 @@
 
 #include "FaceletModel.h"
 #include "SharedTables.h"
+#include "tests/fixtures/CliRunner.h"
 
 namespace {
 
@@ -20,15 +21,9 @@ struct CliResult {
 CliResult RunCli(const std::string& arguments) {
   twophase_test::ReadyTables();  // the table file beside rovan-cli exists from here on
   CliResult result;
-  const std::string command = std::string(ROVAN_CLI_PATH) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer{};
-  std::string all;
-  while (fgets(buffer.data(), buffer.size(), pipe)) all += buffer.data();
-  const int status = pclose(pipe);
-  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  std::istringstream in(all);
+  const cli_test::CliRun run = cli_test::RunCliText(arguments);
+  result.status = run.status;
+  std::istringstream in(run.out);
   for (std::string line; std::getline(in, line);) result.lines.push_back(line);
   return result;
 }
