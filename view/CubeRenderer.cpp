@@ -6,11 +6,13 @@
 #include "model/viewmath/Background.h"
 #include "view/Appearance.h"
 #include "view/CubeMaterials.h"
+#include "view/FrameHeap.h"
 #include "view/ProjectionPanels.h"
 
 namespace view {
 
 void CubeRenderer::Initialise() {
+  KeepFreedHeapForFrames();
   glShadeModel(GL_SMOOTH);
   glEnable(GL_DEPTH_TEST);
   glClearDepth(1.0);
