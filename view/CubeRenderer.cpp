@@ -11,6 +11,30 @@
 
 namespace view {
 
+namespace {
+
+void SetBodyMaterial() {
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, kBodyAmbientDiffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBodySpecular);
+  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
+}
+
+void DrawQuads(const std::vector<BodyVertex>& quads) {
+  if (quads.empty()) return;
+  glVertexPointer(3, GL_FLOAT, sizeof(BodyVertex), quads[0].position);
+  glNormalPointer(GL_FLOAT, sizeof(BodyVertex), quads[0].normal);
+  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
+}
+
+void DrawQuads(const std::vector<StickerVertex>& quads) {
+  glVertexPointer(3, GL_FLOAT, sizeof(StickerVertex), quads[0].position);
+  glNormalPointer(GL_FLOAT, sizeof(StickerVertex), quads[0].normal);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(StickerVertex), quads[0].texCoord);
+  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
+}
+
+}  // namespace
+
 void CubeRenderer::Initialise() {
   KeepFreedHeapForFrames();
   glShadeModel(GL_SMOOTH);
@@ -87,11 +111,13 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
   for (const PieceGroup& group : batches_.Groups()) {
     glPushMatrix();
     if (group.angle != 0) glRotatef(group.angle, group.axis.x, group.axis.y, group.axis.z);
-    DrawBodies(group);
+    // Stickers first: where a sticker's rim and its body meet at one depth,
+    // the sticker keeps the pixel.
     if (gAppearance.textured)
       DrawTexturedStickers(group);
     else
       DrawFlatStickers(group);
+    DrawBodies(group);
     glPopMatrix();
   }
   glDisableClientState(GL_NORMAL_ARRAY);
@@ -103,9 +129,10 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
 }
 
 void CubeRenderer::DrawBackground(const viewmath::OrthoVolume& volume) {
-  // Drawn lit in the body's grey, as every frame after the first has always
-  // looked: the picture appears darkened behind the cube.
+  // Drawn lit in the body's grey and material, as every frame after the
+  // first has always looked: the picture appears darkened behind the cube.
   glEnable(GL_LIGHTING);
+  SetBodyMaterial();
   glColor3f(kBodyGrey, kBodyGrey, kBodyGrey);
   glBindTexture(GL_TEXTURE_2D, background.texture);
   glEnable(GL_TEXTURE_2D);
@@ -128,30 +155,10 @@ void CubeRenderer::DrawBackground(const viewmath::OrthoVolume& volume) {
   glPopMatrix();
 }
 
-namespace {
-
-void DrawQuads(const std::vector<BodyVertex>& quads) {
-  if (quads.empty()) return;
-  glVertexPointer(3, GL_FLOAT, sizeof(BodyVertex), quads[0].position);
-  glNormalPointer(GL_FLOAT, sizeof(BodyVertex), quads[0].normal);
-  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
-}
-
-void DrawQuads(const std::vector<StickerVertex>& quads) {
-  glVertexPointer(3, GL_FLOAT, sizeof(StickerVertex), quads[0].position);
-  glNormalPointer(GL_FLOAT, sizeof(StickerVertex), quads[0].normal);
-  glTexCoordPointer(2, GL_FLOAT, sizeof(StickerVertex), quads[0].texCoord);
-  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
-}
-
-}  // namespace
-
 void CubeRenderer::DrawBodies(const PieceGroup& group) {
   glDisable(GL_TEXTURE_2D);
   glEnable(GL_LIGHTING);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, kBodyAmbientDiffuse);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBodySpecular);
-  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
+  SetBodyMaterial();
   glColor3f(kBodyGrey, kBodyGrey, kBodyGrey);
   glEnable(GL_CULL_FACE);
   glCullFace(GL_BACK);
