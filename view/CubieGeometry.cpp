@@ -16,7 +16,7 @@ constexpr float kQuarter = std::numbers::pi_v<float> / 4;
 constexpr int kSideAxis[6] = {0, 0, 1, 1, 2, 2};
 constexpr float kSideSign[6] = {1, -1, 1, -1, 1, -1};
 
-// Unit-square corners (in units of 0.4) of each side in display-list order,
+// Unit-square corners (in units of 0.4) of each side in the flat stickers' order,
 // given as full 3D points with the side's own coordinate set to ±1.
 constexpr float kListCorners[6][4][3] = {
     {{1, 1, -1}, {1, 1, 1}, {1, -1, 1}, {1, -1, -1}},      // +X

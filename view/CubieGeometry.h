@@ -24,7 +24,7 @@ struct StickerQuad {
   Vec3 normal;
 };
 // The sticker square of `side` at `distance` from the cubie centre (0.5 on the
-// cubie, 3 for the floating projection panels), in display-list vertex order.
+// cubie, 3 for the floating projection panels), in the vertex order of the flat stickers.
 StickerQuad StickerQuadOf(int side, float distance);
 // The same square in the vertex order of the textured stickers, whose k-th
 // vertex takes the k-th texture coordinate of the sticker's orientation row.

@@ -11,14 +11,6 @@ namespace {
 // are treated as facing the viewer, which only ever draws more.
 constexpr float kFacingMargin = 1e-3f;
 
-int TurnAxisOf(const model::WCubePiece& p) {
-  if (p.turnAxis.x != 0) return 0;
-  if (p.turnAxis.y != 0) return 1;
-  return 2;
-}
-
-int BucketOf(int colour, int count) { return colour >= 0 && colour < count ? colour : model::kNoSticker; }
-
 float Dot(const Vec3& a, const model::Vec3f& b) { return a[0] * b.x + a[1] * b.y + a[2] * b.z; }
 
 // True when triangle a b c faces away from the viewer (or has no area).
@@ -41,6 +33,14 @@ model::Vec3f Rotated(const model::Vec3f& v, const model::Vec3f& axis, float degr
 }
 
 }  // namespace
+
+int TurnAxisOf(const model::WCubePiece& piece) {
+  if (piece.turnAxis.x != 0) return 0;
+  if (piece.turnAxis.y != 0) return 1;
+  return 2;
+}
+
+int ColourBucket(int colour, int count) { return colour >= 0 && colour < count ? colour : model::kNoSticker; }
 
 std::array<bool, 6> SidesToDraw(const model::WCubePiece& piece, const std::array<bool, 6>& visible,
                                 bool textured) {
@@ -138,7 +138,7 @@ void PieceBatches::AddPiece(const model::WCubePiece& piece, const model::Vec3f& 
   }
   for (int side = 0; side < 6; ++side) {
     if (!draw[side]) continue;
-    const int bucket = BucketOf(piece.faceColour[side], textured ? kTileColourCount : kFlatColourCount);
+    const int bucket = ColourBucket(piece.faceColour[side], textured ? kTileColourCount : kFlatColourCount);
     const StickerQuad q = textured ? TexturedQuadOf(side, 0.5f) : StickerQuadOf(side, 0.5f);
     const int orientation = piece.stickerTurn[side] & 3;
     for (int v = 0; v < 4; ++v) {

@@ -45,6 +45,12 @@ struct PieceGroup {
   std::array<std::vector<StickerVertex>, kFlatColourCount> stickers;
 };
 
+// The axis (0 X, 1 Y, 2 Z) of a piece's turn.
+int TurnAxisOf(const model::WCubePiece& piece);
+// The palette or tile index a sticker colour draws with: colours outside
+// 0..count-1 draw as inner faces.
+int ColourBucket(int colour, int count);
+
 // The sides (FaceSlot order) whose stickers a piece shows: at rest the three
 // facing the viewer; while its layer turns all six, except that textured
 // drawing leaves out the side along the turn axis that faces away.

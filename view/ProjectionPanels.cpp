@@ -26,16 +26,8 @@ constexpr AngleWindow kPanelWindows[3][3] = {
     {{-90, 15}, {-15, 90}, {-1000, 1000}},   // ±Z panels
 };
 
-int TurnAxisOf(const model::WCubePiece& p) {
-  if (p.turnAxis.x != 0) return 0;
-  if (p.turnAxis.y != 0) return 1;
-  return 2;
-}
-
-int ColourIndex(int colour, int count) { return colour >= 0 && colour < count ? colour : model::kNoSticker; }
-
 void DrawTexturedPanel(const model::WCubePiece& piece, int side, const std::array<unsigned, 7>& faceTexture) {
-  const int colour = ColourIndex(piece.faceColour[side], kTileColourCount);
+  const int colour = ColourBucket(piece.faceColour[side], kTileColourCount);
   glBindTexture(GL_TEXTURE_2D, faceTexture[colour]);
   const RgbF& tint = gTintPalette[colour];
   glColor3f(tint.r, tint.g, tint.b);
@@ -51,7 +43,7 @@ void DrawTexturedPanel(const model::WCubePiece& piece, int side, const std::arra
 }
 
 void DrawFlatPanel(const model::WCubePiece& piece, int side) {
-  const RgbF& c = gStickerPalette[ColourIndex(piece.faceColour[side], kFlatColourCount)];
+  const RgbF& c = gStickerPalette[ColourBucket(piece.faceColour[side], kFlatColourCount)];
   glColor3f(c.r, c.g, c.b);
   const StickerQuad q = StickerQuadOf(side, kPanelDistance);
   glBegin(GL_QUADS);

@@ -33,9 +33,9 @@ std::optional<float> RayHits(const Vec3& from, const Vec3& dir, const Vec3& a, c
 }
 
 bool RayHitsQuad(const Vec3& from, const Vec3& dir, const Vec3 (&quad)[4]) {
-  for (const auto& t : {RayHits(from, dir, quad[0], quad[1], quad[2]), RayHits(from, dir, quad[0], quad[2], quad[3])})
-    if (t && *t > 1e-4f) return true;
-  return false;
+  const auto first = RayHits(from, dir, quad[0], quad[1], quad[2]);
+  const auto second = RayHits(from, dir, quad[0], quad[2], quad[3]);
+  return (first && *first > 1e-4f) || (second && *second > 1e-4f);
 }
 
 // The three sides of a cubie facing a viewer in direction v (FaceSlot order).
