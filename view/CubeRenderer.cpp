@@ -19,6 +19,20 @@ void SetBodyMaterial() {
   glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
 }
 
+// The direction to the viewer in the cube's frame. The projection is
+// orthographic, so a triangle faces the viewer when its normal, taken to eye
+// space by the cofactor matrix of the model-view, points along +z: when the
+// normal's dot product with the cross product of the first two rows of the
+// model-view is positive. Exact even if the trackball's rotation has drifted
+// from orthogonal.
+model::Vec3f TowardViewer(const viewmath::Mat4& m) {
+  const model::Vec3f row0{float(m[0]), float(m[4]), float(m[8])};
+  const model::Vec3f row1{float(m[1]), float(m[5]), float(m[9])};
+  model::Vec3f toward = row0.Cross(row1);
+  toward.Normalise();
+  return toward;
+}
+
 void DrawQuads(const std::vector<BodyVertex>& quads) {
   if (quads.empty()) return;
   glVertexPointer(3, GL_FLOAT, sizeof(BodyVertex), quads[0].position);
@@ -102,10 +116,7 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
 
   glPushMatrix();
   glLoadMatrixd(modelView.data());
-  // The projection is orthographic: every eye ray runs along the eye's z
-  // axis, which in the cube's frame is the third row of the rotation.
-  const model::Vec3f towardViewer{float(modelView[2]), float(modelView[6]), float(modelView[10])};
-  batches_.Build(cube, model::gFaceVisibility.visible, gAppearance.textured, towardViewer);
+  batches_.Build(cube, model::gFaceVisibility.visible, gAppearance.textured, TowardViewer(modelView));
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
   for (const PieceGroup& group : batches_.Groups()) {
