@@ -3,6 +3,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "view/CubieShadow.h"
+
 namespace view {
 
 namespace {
@@ -91,43 +93,68 @@ void PieceBatches::Build(const model::WCube& cube, const std::array<bool, 6>& vi
   }
   used_ = 0;
   const int n = cube.Order();
+  cells_.assign(size_t(n) * n * n, Cell{});
   for (int i = 0; i < n; ++i)
     for (int j = 0; j < n; ++j)
       for (int k = 0; k < n; ++k) {
         const bool surface = i == 0 || j == 0 || k == 0 || i == n - 1 || j == n - 1 || k == n - 1;
-        if (!surface) continue;  // inner cubies are never seen
-        if (const model::WCubePiece* piece = cube.Piece(i, j, k))
-          AddPiece(*piece, cube.SlotCentre(i, j, k), visible, textured, towardViewer);
+        const model::WCubePiece* piece = cube.Piece(i, j, k);
+        if (!surface || !piece) continue;  // inner cubies are never seen
+        Cell& cell = cells_[(size_t(i) * n + j) * n + k];
+        cell.piece = piece;
+        cell.group = GroupFor(*piece, towardViewer);
+        cell.sides = SidesToDraw(*piece, visible, textured);
+        cell.closed = ClosedTowards(cell.sides, groups_[cell.group].towardViewer);
+      }
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j)
+      for (int k = 0; k < n; ++k) {
+        const Cell& cell = cells_[(size_t(i) * n + j) * n + k];
+        if (cell.piece) AddPiece(cell, cube.SlotCentre(i, j, k), HiddenQuads(i, j, k, n), textured);
       }
 }
 
-PieceGroup& PieceBatches::GroupFor(const model::WCubePiece& piece, const model::Vec3f& towardViewer) {
+int PieceBatches::GroupFor(const model::WCubePiece& piece, const model::Vec3f& towardViewer) {
   // A piece at rest draws unrotated whatever its axis says.
   const float angle = piece.turnAngle;
   const model::Vec3f axis = angle != 0 ? piece.turnAxis : model::Vec3f{0, 1, 0};
   for (size_t g = 0; g < used_; ++g)
-    if (groups_[g].angle == angle && groups_[g].axis == axis) return groups_[g];
+    if (groups_[g].angle == angle && groups_[g].axis == axis) return int(g);
   if (used_ == groups_.size()) groups_.emplace_back();
-  PieceGroup& group = groups_[used_++];
+  PieceGroup& group = groups_[used_];
   group.angle = angle;
   group.axis = axis;
   // The group is drawn turned by `angle`: in its frame the viewer lies turned back.
   group.towardViewer = Rotated(towardViewer, axis, -angle);
   group.backFacing = BackFacingBodyQuads(group.towardViewer);
-  return group;
+  for (int d = 0; d < 27; ++d)
+    group.behindNeighbour[d] = d == 13 ? 0 : BodyQuadsBehind(group.towardViewer, {d / 9 - 1, d / 3 % 3 - 1, d % 3 - 1});
+  return int(used_++);
 }
 
-void PieceBatches::AddPiece(const model::WCubePiece& piece, const model::Vec3f& centre,
-                            const std::array<bool, 6>& visible, bool textured,
-                            const model::Vec3f& towardViewer) {
-  PieceGroup& group = GroupFor(piece, towardViewer);
+std::uint64_t PieceBatches::HiddenQuads(int i, int j, int k, int order) const {
+  // Only a drawn neighbour that is closed towards the viewer and turns with
+  // this cubie covers it.
+  const Cell& self = cells_[(size_t(i) * order + j) * order + k];
+  const PieceGroup& group = groups_[self.group];
+  std::uint64_t hidden = 0;
+  for (int d = 0; d < 27; ++d) {
+    const int x = i + d / 9 - 1, y = j + d / 3 % 3 - 1, z = k + d % 3 - 1;
+    if (d == 13 || x < 0 || y < 0 || z < 0 || x >= order || y >= order || z >= order) continue;
+    const Cell& other = cells_[(size_t(x) * order + y) * order + z];
+    if (other.piece && other.closed && other.group == self.group) hidden |= group.behindNeighbour[d];
+  }
+  return hidden;
+}
+
+void PieceBatches::AddPiece(const Cell& cell, const model::Vec3f& centre, std::uint64_t hidden, bool textured) {
+  const model::WCubePiece& piece = *cell.piece;
+  PieceGroup& group = groups_[cell.group];
   const float c[3] = {centre.x, centre.y, centre.z};
-  const std::array<bool, 6> draw = SidesToDraw(piece, visible, textured);
-  const bool closed = ClosedTowards(draw, group.towardViewer);
-  std::vector<BodyVertex>& bodies = closed ? group.closedBodies : group.openBodies;
+  std::vector<BodyVertex>& bodies = cell.closed ? group.closedBodies : group.openBodies;
   const std::vector<BodyQuad>& quads = BodyQuads();
   for (size_t q = 0; q < quads.size(); ++q) {
-    if (closed && group.backFacing[q]) continue;
+    if ((cell.closed && group.backFacing[q]) || (hidden >> q & 1)) continue;
     for (int v = 0; v < 4; ++v) {
       BodyVertex& out = bodies.emplace_back();
       for (int a = 0; a < 3; ++a) {
@@ -137,7 +164,7 @@ void PieceBatches::AddPiece(const model::WCubePiece& piece, const model::Vec3f& 
     }
   }
   for (int side = 0; side < 6; ++side) {
-    if (!draw[side]) continue;
+    if (!cell.sides[side]) continue;
     const int bucket = ColourBucket(piece.faceColour[side], textured ? kTileColourCount : kFlatColourCount);
     const StickerQuad q = textured ? TexturedQuadOf(side, 0.5f) : StickerQuadOf(side, 0.5f);
     const int orientation = piece.stickerTurn[side] & 3;

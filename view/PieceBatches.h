@@ -9,8 +9,11 @@
 // that side; being convex, the far half of its body lies behind its near
 // half, so its back faces are left out (and the rest is drawn with back-face
 // culling). A cubie with a bare side towards the viewer (the visible faces
-// not yet brought up to date with the camera) is drawn whole.
+// not yet brought up to date with the camera) is drawn whole. Body quads that
+// lie behind a closed neighbour of the same group are left out as well
+// (view/CubieShadow.h).
 #include <array>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -40,6 +43,9 @@ struct PieceGroup {
   model::Vec3f axis{0, 1, 0};
   model::Vec3f towardViewer;                     // in the group's turned frame
   std::array<bool, kBodyQuadCount> backFacing{};  // body quads left out of closed bodies
+  // By neighbour offset (dx + 1) * 9 + (dy + 1) * 3 + (dz + 1): the body quads
+  // hidden behind a closed neighbour there.
+  std::array<std::uint64_t, 27> behindNeighbour{};
   std::vector<BodyVertex> closedBodies;  // back faces left out: draw with culling
   std::vector<BodyVertex> openBodies;    // whole bodies: draw without culling
   std::array<std::vector<StickerVertex>, kFlatColourCount> stickers;
@@ -75,12 +81,20 @@ class PieceBatches {
   std::span<const PieceGroup> Groups() const { return {groups_.data(), used_}; }
 
  private:
-  PieceGroup& GroupFor(const model::WCubePiece& piece, const model::Vec3f& towardViewer);
-  void AddPiece(const model::WCubePiece& piece, const model::Vec3f& centre,
-                const std::array<bool, 6>& visible, bool textured, const model::Vec3f& towardViewer);
+  // What the first pass learns of each grid cell.
+  struct Cell {
+    const model::WCubePiece* piece = nullptr;  // null: not drawn
+    int group = 0;
+    bool closed = false;
+    std::array<bool, 6> sides{};
+  };
+  int GroupFor(const model::WCubePiece& piece, const model::Vec3f& towardViewer);
+  std::uint64_t HiddenQuads(int i, int j, int k, int order) const;
+  void AddPiece(const Cell& cell, const model::Vec3f& centre, std::uint64_t hidden, bool textured);
 
   std::vector<PieceGroup> groups_;
   size_t used_ = 0;
+  std::vector<Cell> cells_;  // [i][j][k], order³
 };
 
 }  // namespace view

@@ -4,7 +4,8 @@
 // order 7 (textured) and order 3, and the time of a default animated quarter
 // turn (60 frames, 1 ms delay). With --shots, also saves a picture of every
 // theme for orders 2, 3 and 7, with and without projection view and background,
-// layers held mid-turn, and the cube seen from below and behind.
+// layers held mid-turn, and the cube seen from below, from straight ahead and
+// with out-of-date visible faces.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -64,8 +65,7 @@ void HoldLayer(view::CRubikView& v, int axis, float angle) {
       }
 }
 
-// Mid-turn pictures, and the cube seen from below and behind (the other
-// three faces visible), flat and textured.
+// Mid-turn pictures, and the cube seen from other sides, flat and textured.
 void SaveTurnAndCameraShots(shell::CMainFrame& frame, const QString& dir) {
   view::CRubikView& v = *frame.View();
   for (int order : {2, 3, 7})
@@ -81,15 +81,28 @@ void SaveTurnAndCameraShots(shell::CMainFrame& frame, const QString& dir) {
           v.GrabFrame().save(QString("%1/turn_order%2_tex%3_axis%4_angle%5.png")
                                  .arg(dir).arg(order).arg(textured).arg(axis).arg(int(angle)));
         }
-      HoldLayer(v, 0, 0);
-      v.Camera().tilt = -30;
-      v.Camera().spin = 135;
-      v.GrabFrame();  // saves the camera matrix the visibility is computed from
-      model::gFaceVisibility.visible = viewmath::ComputeFaceVisibility(
-          v.SavedModelView(), viewmath::Ortho(v.Setup().volume), v.Setup().viewport);
-      v.GrabFrame().save(QString("%1/below_order%2_tex%3.png").arg(dir).arg(order).arg(textured));
-      HoldLayer(v, 1, 45);
-      v.GrabFrame().save(QString("%1/below_turn_order%2_tex%3.png").arg(dir).arg(order).arg(textured));
+      // Seen from below and behind, from nearly straight ahead (looking down
+      // the gaps between the cubies), and from below while the visible faces
+      // still say "from above" (as after a double click).
+      struct View {
+        const char* name;
+        float tilt, spin;
+        bool updateVisibility;
+      };
+      for (const View& from : {View{"below", -30, 135, true}, View{"ahead", 4, -3, true},
+                               View{"stale", -30, 135, false}}) {
+        HoldLayer(v, 0, 0);
+        v.Camera().tilt = from.tilt;
+        v.Camera().spin = from.spin;
+        model::gFaceVisibility.Reset();
+        v.GrabFrame();  // saves the camera matrix the visibility is computed from
+        if (from.updateVisibility)
+          model::gFaceVisibility.visible = viewmath::ComputeFaceVisibility(
+              v.SavedModelView(), viewmath::Ortho(v.Setup().volume), v.Setup().viewport);
+        v.GrabFrame().save(QString("%1/%2_order%3_tex%4.png").arg(dir, from.name).arg(order).arg(textured));
+        HoldLayer(v, 1, 45);
+        v.GrabFrame().save(QString("%1/%2_turn_order%3_tex%4.png").arg(dir, from.name).arg(order).arg(textured));
+      }
       HoldLayer(v, 1, 0);
     }
 }

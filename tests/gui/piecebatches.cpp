@@ -1,11 +1,13 @@
 // The vertex arrays a frame draws the cube from: the body quads left out of a
-// cubie closed towards the viewer are hidden behind what is kept (checked by
-// casting rays), cubies with a bare side towards the viewer are kept whole,
-// and the pieces of a turning layer form their own group.
+// cubie closed towards the viewer are hidden behind what is kept, and those
+// left out behind a neighbour are hidden by what the neighbour draws (both
+// checked by casting rays); cubies with a bare side towards the viewer are
+// kept whole, and the pieces of a turning layer form their own group.
 #include <cmath>
 #include <optional>
 
 #include "GuiTestMain.h"
+#include "view/CubieShadow.h"
 #include "view/PieceBatches.h"
 
 namespace {
@@ -48,22 +50,51 @@ model::Vec3f Unit(float x, float y, float z) {
   return {x / l, y / l, z / l};
 }
 
+// Points inside a quad (weights of its four corners).
+constexpr std::array<float, 4> kSamples[] = {
+    {0.25f, 0.25f, 0.25f, 0.25f}, {0.7f, 0.1f, 0.1f, 0.1f}, {0.1f, 0.1f, 0.7f, 0.1f}, {0.1f, 0.45f, 0.1f, 0.35f}};
+
+Vec3 SamplePoint(const Vec3 (&quad)[4], const std::array<float, 4>& w) {
+  Vec3 p{0, 0, 0};
+  for (int v = 0; v < 4; ++v)
+    for (int c = 0; c < 3; ++c) p[c] += w[v] * quad[v][c];
+  return p;
+}
+
+// True when the ray from `from` towards the viewer meets what a closed cubie
+// centred at `centre` draws: its stickers facing the viewer and its body
+// quads that do not face away.
+bool CubieCovers(const Vec3& from, const model::Vec3f& viewer, const Vec3& centre) {
+  const Vec3 dir{viewer.x, viewer.y, viewer.z};
+  const Vec3 local = Sub(from, centre);
+  const auto away = view::BackFacingBodyQuads(viewer);
+  const auto& quads = view::BodyQuads();
+  for (size_t k = 0; k < quads.size(); ++k)
+    if (!away[k] && RayHitsQuad(local, dir, quads[k].vertex)) return true;
+  const std::array<bool, 6> sides = SidesFacing(viewer);
+  for (int side = 0; side < 6; ++side)
+    if (sides[side] && RayHitsQuad(local, dir, view::StickerQuadOf(side, 0.5f).vertex)) return true;
+  return false;
+}
+
+void AddViews() {
+  QTest::addColumn<float>("x");
+  QTest::addColumn<float>("y");
+  QTest::addColumn<float>("z");
+  QTest::newRow("home view") << 0.5f << 0.6f << 0.62f;
+  QTest::newRow("from below behind") << -0.61f << -0.5f << -0.6f;
+  QTest::newRow("nearly along an axis") << 0.05f << -0.02f << 0.99f;
+  QTest::newRow("along a face diagonal") << 0.7f << -0.7f << 0.1f;
+  QTest::newRow("skew") << -0.2f << 0.9f << 0.35f;
+}
+
 }  // namespace
 
 class PieceBatchesTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void leftOutQuadsAreHidden_data() {
-    QTest::addColumn<float>("x");
-    QTest::addColumn<float>("y");
-    QTest::addColumn<float>("z");
-    QTest::newRow("home view") << 0.5f << 0.6f << 0.62f;
-    QTest::newRow("from below behind") << -0.61f << -0.5f << -0.6f;
-    QTest::newRow("nearly along an axis") << 0.05f << -0.02f << 0.99f;
-    QTest::newRow("along a face diagonal") << 0.7f << -0.7f << 0.1f;
-    QTest::newRow("skew") << -0.2f << 0.9f << 0.35f;
-  }
+  void leftOutQuadsAreHidden_data() { AddViews(); }
   void leftOutQuadsAreHidden() {
     QFETCH(float, x);
     QFETCH(float, y);
@@ -79,11 +110,8 @@ class PieceBatchesTest : public QObject {
       if (!away[q]) continue;
       ++leftOut;
       // Rays from inside the left-out quad towards the viewer meet a kept quad or a sticker.
-      for (const auto& w : {std::array<float, 4>{0.25f, 0.25f, 0.25f, 0.25f}, {0.7f, 0.1f, 0.1f, 0.1f},
-                            {0.1f, 0.1f, 0.7f, 0.1f}, {0.1f, 0.45f, 0.1f, 0.35f}}) {
-        Vec3 from{0, 0, 0};
-        for (int v = 0; v < 4; ++v)
-          for (int c = 0; c < 3; ++c) from[c] += w[v] * quads[q].vertex[v][c];
+      for (const auto& w : kSamples) {
+        const Vec3 from = SamplePoint(quads[q].vertex, w);
         bool hidden = false;
         for (size_t k = 0; k < quads.size() && !hidden; ++k)
           hidden = !away[k] && RayHitsQuad(from, dir, quads[k].vertex);
@@ -94,6 +122,32 @@ class PieceBatchesTest : public QObject {
     }
     // A third or more of the body faces away from any viewer.
     QVERIFY2(leftOut >= view::kBodyQuadCount / 3, qPrintable(QString::number(leftOut)));
+  }
+
+  void quadsBehindNeighbourAreCovered_data() { AddViews(); }
+  void quadsBehindNeighbourAreCovered() {
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(float, z);
+    const model::Vec3f viewer = Unit(x, y, z);
+    const auto& quads = view::BodyQuads();
+    int covered = 0;
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dz = -1; dz <= 1; ++dz) {
+          if (dx == 0 && dy == 0 && dz == 0) continue;
+          const std::uint64_t behind = view::BodyQuadsBehind(viewer, {dx, dy, dz});
+          const Vec3 centre{float(dx), float(dy), float(dz)};
+          for (size_t q = 0; q < quads.size(); ++q) {
+            if (!(behind >> q & 1)) continue;
+            ++covered;
+            for (const auto& w : kSamples)
+              QVERIFY2(CubieCovers(SamplePoint(quads[q].vertex, w), viewer, centre),
+                       qPrintable(QString("quad %1 behind %2 %3 %4 would show").arg(q).arg(dx).arg(dy).arg(dz)));
+          }
+        }
+    // From any direction some cubie hides part of one behind it.
+    QVERIFY(covered > 0);
   }
 
   void bareSideTowardsViewerKeepsCubieWhole() {
