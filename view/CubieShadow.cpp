@@ -74,6 +74,9 @@ bool RayMeetsCore(const Vec3& from, const model::Vec3f& toward, const Vec3& cent
 
 std::uint64_t BodyQuadsBehind(const model::Vec3f& towardViewer, const std::array<int, 3>& offset) {
   const Vec3 centre{float(offset[0]), float(offset[1]), float(offset[2])};
+  // The plane through the shared corner, edge or face, square to the offset,
+  // parts the two cubies: a neighbour no nearer to the viewer covers nothing.
+  if (centre[0] * towardViewer.x + centre[1] * towardViewer.y + centre[2] * towardViewer.z <= 0) return 0;
   std::uint64_t behind = 0;
   const std::vector<BodyQuad>& quads = BodyQuads();
   for (size_t q = 0; q < quads.size(); ++q) {
