@@ -19,18 +19,28 @@ void SetBodyMaterial() {
   glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
 }
 
-// The direction to the viewer in the cube's frame. The projection is
-// orthographic, so a triangle faces the viewer when its normal, taken to eye
-// space by the cofactor matrix of the model-view, points along +z: when the
-// normal's dot product with the cross product of the first two rows of the
-// model-view is positive. Exact even if the trackball's rotation has drifted
-// from orthogonal.
-model::Vec3f TowardViewer(const viewmath::Mat4& m) {
+// How the model-view matrix M shows the cube. The projection is
+// orthographic: every line of sight runs along the eye's z axis, which in the
+// cube's frame is the direction of M⁻¹·(0, 0, 1), the cross product of the
+// first two rows of M over its determinant. Exact even if the trackball's
+// rotation has drifted from orthogonal. A negative determinant (a session
+// file may hold a mirroring matrix) flips the winding of every triangle on
+// the screen.
+struct ViewerSide {
+  model::Vec3f toward;  // unit direction to the viewer in the cube's frame
+  bool mirrored = false;
+};
+
+ViewerSide ViewerSideOf(const viewmath::Mat4& m) {
   const model::Vec3f row0{float(m[0]), float(m[4]), float(m[8])};
   const model::Vec3f row1{float(m[1]), float(m[5]), float(m[9])};
+  const model::Vec3f row2{float(m[2]), float(m[6]), float(m[10])};
   model::Vec3f toward = row0.Cross(row1);
+  const float determinant = toward.x * row2.x + toward.y * row2.y + toward.z * row2.z;
+  if (determinant == 0) return {};  // a flat view: every cubie counts as open
+  if (determinant < 0) toward = {-toward.x, -toward.y, -toward.z};
   toward.Normalise();
-  return toward;
+  return {toward, determinant < 0};
 }
 
 void DrawQuads(const std::vector<BodyVertex>& quads) {
@@ -41,6 +51,7 @@ void DrawQuads(const std::vector<BodyVertex>& quads) {
 }
 
 void DrawQuads(const std::vector<StickerVertex>& quads) {
+  if (quads.empty()) return;
   glVertexPointer(3, GL_FLOAT, sizeof(StickerVertex), quads[0].position);
   glNormalPointer(GL_FLOAT, sizeof(StickerVertex), quads[0].normal);
   glTexCoordPointer(2, GL_FLOAT, sizeof(StickerVertex), quads[0].texCoord);
@@ -116,7 +127,9 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
 
   glPushMatrix();
   glLoadMatrixd(modelView.data());
-  batches_.Build(cube, model::gFaceVisibility.visible, gAppearance.textured, TowardViewer(modelView));
+  const ViewerSide viewer = ViewerSideOf(modelView);
+  batches_.Build(cube, model::gFaceVisibility.visible, gAppearance.textured, viewer.toward);
+  glFrontFace(viewer.mirrored ? GL_CW : GL_CCW);
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_NORMAL_ARRAY);
   for (const PieceGroup& group : batches_.Groups()) {
@@ -133,6 +146,7 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
   }
   glDisableClientState(GL_NORMAL_ARRAY);
   glDisableClientState(GL_VERTEX_ARRAY);
+  glFrontFace(GL_CCW);
   // The translucent panels go over the finished cube.
   if (gAppearance.projection && cube.Order() == 3)
     DrawProjectionPanels(cube, faceTexture, gAppearance.textured);
