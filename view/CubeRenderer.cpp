@@ -1,58 +1,67 @@
 #include "view/CubeRenderer.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
-
-#include <cmath>
-#include <numbers>
 
 #include "model/FaceVisibility.h"
 #include "model/viewmath/Background.h"
 #include "view/Appearance.h"
-#include "view/CubieGeometry.h"
+#include "view/CubeMaterials.h"
+#include "view/FrameHeap.h"
+#include "view/ProjectionPanels.h"
 
 namespace view {
 
 namespace {
 
-constexpr GLfloat kStickerSpecular[4] = {0.15f, 0.15f, 0.15f, 1.0f};
-constexpr GLfloat kStickerShininess = 2.0f;
-constexpr GLfloat kBodyAmbientDiffuse[4] = {0.5f, 0.5f, 0.5f, 1.0f};
-constexpr GLfloat kBodySpecular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-constexpr GLfloat kBodyShininess = 115.0f;
-constexpr GLfloat kBodyGrey = 0.45f;
+void SetBodyMaterial() {
+  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, kBodyAmbientDiffuse);
+  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBodySpecular);
+  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
+}
 
-// Texture coordinates of the four quad vertices per sticker orientation 0..3.
-constexpr GLfloat kTexCoords[4][4][2] = {
-    {{1, 1}, {0, 1}, {0, 0}, {1, 0}},
-    {{0, 1}, {0, 0}, {1, 0}, {1, 1}},
-    {{0, 0}, {1, 0}, {1, 1}, {0, 1}},
-    {{1, 0}, {1, 1}, {0, 1}, {0, 0}},
+// How the model-view matrix M shows the cube. The projection is
+// orthographic: every line of sight runs along the eye's z axis, which in the
+// cube's frame is the direction of M⁻¹·(0, 0, 1), the cross product of the
+// first two rows of M over its determinant. Exact even if the trackball's
+// rotation has drifted from orthogonal. A negative determinant (a session
+// file may hold a mirroring matrix) flips the winding of every triangle on
+// the screen.
+struct ViewerSide {
+  model::Vec3f toward;  // unit direction to the viewer in the cube's frame
+  bool mirrored = false;
 };
 
-int ColourIndex(int colour, int count) { return colour >= 0 && colour < count ? colour : 6; }
+ViewerSide ViewerSideOf(const viewmath::Mat4& m) {
+  const model::Vec3f row0{float(m[0]), float(m[4]), float(m[8])};
+  const model::Vec3f row1{float(m[1]), float(m[5]), float(m[9])};
+  const model::Vec3f row2{float(m[2]), float(m[6]), float(m[10])};
+  model::Vec3f toward = row0.Cross(row1);
+  const float determinant = toward.x * row2.x + toward.y * row2.y + toward.z * row2.z;
+  if (determinant == 0) return {};  // a flat view: every cubie counts as open
+  if (determinant < 0) toward = {-toward.x, -toward.y, -toward.z};
+  toward.Normalise();
+  return {toward, determinant < 0};
+}
 
-// The projection panel of a face is shown while the angle of a turn about
-// the piece's axis lies in this window (degrees); rows ±X, ±Y, ±Z by panel
-// axis, columns by turn axis.
-struct AngleWindow {
-  float low, high;
-};
-constexpr AngleWindow kPanelWindows[3][3] = {
-    {{-1000, 1000}, {-90, 15}, {-15, 90}},   // ±X panels: turns about X, Y, Z
-    {{-15, 90}, {-1000, 1000}, {-90, 15}},   // ±Y panels
-    {{-90, 15}, {-15, 90}, {-1000, 1000}},   // ±Z panels
-};
+void DrawQuads(const std::vector<BodyVertex>& quads) {
+  if (quads.empty()) return;
+  glVertexPointer(3, GL_FLOAT, sizeof(BodyVertex), quads[0].position);
+  glNormalPointer(GL_FLOAT, sizeof(BodyVertex), quads[0].normal);
+  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
+}
 
-int TurnAxisOf(const model::WCubePiece& p) {
-  if (p.turnAxis.x != 0) return 0;
-  if (p.turnAxis.y != 0) return 1;
-  return 2;
+void DrawQuads(const std::vector<StickerVertex>& quads) {
+  if (quads.empty()) return;
+  glVertexPointer(3, GL_FLOAT, sizeof(StickerVertex), quads[0].position);
+  glNormalPointer(GL_FLOAT, sizeof(StickerVertex), quads[0].normal);
+  glTexCoordPointer(2, GL_FLOAT, sizeof(StickerVertex), quads[0].texCoord);
+  glDrawArrays(GL_QUADS, 0, GLsizei(quads.size()));
 }
 
 }  // namespace
 
 void CubeRenderer::Initialise() {
+  KeepFreedHeapForFrames();
   glShadeModel(GL_SMOOTH);
   glEnable(GL_DEPTH_TEST);
   glClearDepth(1.0);
@@ -81,14 +90,9 @@ void CubeRenderer::Initialise() {
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_ALPHA_TEST);
   if (gAppearance.sunlight) glEnable(GL_LIGHT1);
-
-  BuildBodyList();
-  BuildStickerLists();
 }
 
 void CubeRenderer::Release() {
-  if (bodyList_) glDeleteLists(bodyList_, 13);
-  bodyList_ = stickerList_ = projectionList_ = 0;
   for (unsigned& t : faceTexture)
     if (t) {
       glDeleteTextures(1, &t);
@@ -109,36 +113,6 @@ void CubeRenderer::ApplySunlight(bool on) {
   }
 }
 
-void CubeRenderer::BuildBodyList() {
-  bodyList_ = glGenLists(13);
-  stickerList_ = bodyList_ + 1;
-  projectionList_ = bodyList_ + 7;
-  glNewList(bodyList_, GL_COMPILE);
-  glColor3f(kBodyGrey, kBodyGrey, kBodyGrey);
-  glBegin(GL_QUADS);
-  for (const BodyQuad& q : BodyQuads())
-    for (int v = 0; v < 4; ++v) {
-      glNormal3fv(q.normal[v].data());
-      glVertex3fv(q.vertex[v].data());
-    }
-  glEnd();
-  glEndList();
-}
-
-void CubeRenderer::BuildStickerLists() {
-  for (int side = 0; side < 6; ++side) {
-    for (int projected = 0; projected < 2; ++projected) {
-      glNewList((projected ? projectionList_ : stickerList_) + side, GL_COMPILE);
-      const StickerQuad q = StickerQuadOf(side, projected ? 3.0f : 0.5f);
-      glBegin(GL_QUADS);
-      glNormal3fv(q.normal.data());
-      for (int v = 0; v < 4; ++v) glVertex3fv(q.vertex[v].data());
-      glEnd();
-      glEndList();
-    }
-  }
-}
-
 void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& modelView,
                              const viewmath::OrthoVolume& volume) {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -153,25 +127,37 @@ void CubeRenderer::DrawFrame(const model::WCube& cube, const viewmath::Mat4& mod
 
   glPushMatrix();
   glLoadMatrixd(modelView.data());
-  const int n = cube.Order();
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j)
-      for (int k = 0; k < n; ++k) {
-        const bool surface = i == 0 || j == 0 || k == 0 || i == n - 1 || j == n - 1 || k == n - 1;
-        if (!surface) continue;
-        const model::WCubePiece* piece = cube.Piece(i, j, k);
-        if (!piece) continue;
-        const model::Vec3f c = cube.SlotCentre(i, j, k);
-        const float centre[3] = {c.x, c.y, c.z};
-        DrawPiece(*piece, centre, n);
-      }
+  const ViewerSide viewer = ViewerSideOf(modelView);
+  batches_.Build(cube, model::gFaceVisibility.visible, gAppearance.textured, viewer.toward);
+  glFrontFace(viewer.mirrored ? GL_CW : GL_CCW);
+  glEnableClientState(GL_VERTEX_ARRAY);
+  glEnableClientState(GL_NORMAL_ARRAY);
+  for (const PieceGroup& group : batches_.Groups()) {
+    glPushMatrix();
+    if (group.angle != 0) glRotatef(group.angle, group.axis.x, group.axis.y, group.axis.z);
+    // Stickers first: where a sticker's rim and its body meet at one depth,
+    // the sticker keeps the pixel.
+    if (gAppearance.textured)
+      DrawTexturedStickers(group);
+    else
+      DrawFlatStickers(group);
+    DrawBodies(group);
+    glPopMatrix();
+  }
+  glDisableClientState(GL_NORMAL_ARRAY);
+  glDisableClientState(GL_VERTEX_ARRAY);
+  glFrontFace(GL_CCW);
+  // The translucent panels go over the finished cube.
+  if (gAppearance.projection && cube.Order() == 3)
+    DrawProjectionPanels(cube, faceTexture, gAppearance.textured);
   glPopMatrix();
 }
 
 void CubeRenderer::DrawBackground(const viewmath::OrthoVolume& volume) {
-  // Drawn lit in the body's grey, as every frame after the first has always
-  // looked: the picture appears darkened behind the cube.
+  // Drawn lit in the body's grey and material, as every frame after the
+  // first has always looked: the picture appears darkened behind the cube.
   glEnable(GL_LIGHTING);
+  SetBodyMaterial();
   glColor3f(kBodyGrey, kBodyGrey, kBodyGrey);
   glBindTexture(GL_TEXTURE_2D, background.texture);
   glEnable(GL_TEXTURE_2D);
@@ -194,115 +180,46 @@ void CubeRenderer::DrawBackground(const viewmath::OrthoVolume& volume) {
   glPopMatrix();
 }
 
-std::array<bool, 6> CubeRenderer::SidesToDraw(const model::WCubePiece& piece, bool textured) const {
-  const auto& vis = model::gFaceVisibility.visible;
-  std::array<bool, 6> draw{};
-  if (!piece.inTurn) {
-    for (int axis = 0; axis < 3; ++axis) draw[2 * axis + (vis[2 * axis] ? 0 : 1)] = true;
-    return draw;
-  }
-  draw.fill(true);
-  if (textured) {
-    // Of the two sides on the turn axis, only the one on the visible side.
-    const int axis = TurnAxisOf(piece);
-    if (vis[2 * axis + 1]) draw[2 * axis] = false;
-    if (vis[2 * axis]) draw[2 * axis + 1] = false;
-  }
-  return draw;
-}
-
-void CubeRenderer::DrawPiece(const model::WCubePiece& piece, const float centre[3], int order) {
-  glPushMatrix();
-  if (piece.turnAngle != 0)
-    glRotatef(piece.turnAngle, piece.turnAxis.x, piece.turnAxis.y, piece.turnAxis.z);
-  glTranslatef(centre[0], centre[1], centre[2]);
-  if (gAppearance.textured)
-    DrawTexturedPiece(piece, centre, order);
-  else
-    DrawFlatPiece(piece, centre, order);
-  glPopMatrix();
-}
-
-void CubeRenderer::SetBodyMaterial() {
-  glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, kBodyAmbientDiffuse);
-  glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kBodySpecular);
-  glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kBodyShininess);
-}
-
-void CubeRenderer::DrawFlatPiece(const model::WCubePiece& piece, const float centre[3], int order) {
-  glDisable(GL_LIGHTING);
+void CubeRenderer::DrawBodies(const PieceGroup& group) {
   glDisable(GL_TEXTURE_2D);
-  const std::array<bool, 6> draw = SidesToDraw(piece, false);
-  for (int side = 0; side < 6; ++side) {
-    if (!draw[side]) continue;
-    const RgbF& c = gStickerPalette[ColourIndex(piece.faceColour[side], 9)];
-    glColor3f(c.r, c.g, c.b);
-    glCallList(stickerList_ + side);
-  }
-  if (gAppearance.projection && order == 3) DrawProjection(piece, centre, false);
   glEnable(GL_LIGHTING);
   SetBodyMaterial();
-  glCallList(bodyList_);
+  glColor3f(kBodyGrey, kBodyGrey, kBodyGrey);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_BACK);
+  DrawQuads(group.closedBodies);
+  glDisable(GL_CULL_FACE);
+  DrawQuads(group.openBodies);
 }
 
-void CubeRenderer::DrawTexturedQuad(const model::WCubePiece& piece, int side, float distance) {
-  const int colour = ColourIndex(piece.faceColour[side], 7);
-  glBindTexture(GL_TEXTURE_2D, faceTexture[colour]);
-  const RgbF& tint = gTintPalette[colour];
-  glColor3f(tint.r, tint.g, tint.b);
-  const StickerQuad q = TexturedQuadOf(side, distance);
-  const int orientation = piece.stickerTurn[side] & 3;
-  glBegin(GL_QUADS);
-  glNormal3fv(q.normal.data());
-  for (int v = 0; v < 4; ++v) {
-    glTexCoord2fv(kTexCoords[orientation][v]);
-    glVertex3fv(q.vertex[v].data());
+void CubeRenderer::DrawFlatStickers(const PieceGroup& group) {
+  // Flat stickers are unlit colours.
+  glDisable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_2D);
+  for (int colour = 0; colour < kFlatColourCount; ++colour) {
+    if (group.stickers[colour].empty()) continue;
+    const RgbF& c = gStickerPalette[colour];
+    glColor3f(c.r, c.g, c.b);
+    DrawQuads(group.stickers[colour]);
   }
-  glEnd();
+  glEnable(GL_LIGHTING);
 }
 
-void CubeRenderer::DrawTexturedPiece(const model::WCubePiece& piece, const float centre[3], int order) {
+void CubeRenderer::DrawTexturedStickers(const PieceGroup& group) {
   glEnable(GL_LIGHTING);
   glEnable(GL_TEXTURE_2D);
   glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, kStickerSpecular);
   glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, kStickerShininess);
-  const std::array<bool, 6> draw = SidesToDraw(piece, true);
-  for (int side = 0; side < 6; ++side)
-    if (draw[side]) DrawTexturedQuad(piece, side, 0.5f);
-  if (gAppearance.projection && order == 3) DrawProjection(piece, centre, true);
-  glDisable(GL_TEXTURE_2D);
-  glEnable(GL_LIGHTING);
-  SetBodyMaterial();
-  glCallList(bodyList_);
-}
-
-void CubeRenderer::DrawProjection(const model::WCubePiece& piece, const float centre[3],
-                                  bool textured) {
-  const auto& vis = model::gFaceVisibility.visible;
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glColor4f(1, 1, 1, 1);
-  static constexpr int kAxisOrder[3] = {1, 2, 0};  // Y, Z, X
-  for (int axis : kAxisOrder) {
-    if (piece.inTurn) {
-      const AngleWindow w = kPanelWindows[axis][TurnAxisOf(piece)];
-      if (piece.turnAngle < w.low || piece.turnAngle > w.high) continue;
-    }
-    const bool positiveShown = vis[2 * axis];
-    const bool upperPanel = textured ? vis[2 * axis + 1] : !positiveShown;
-    int side = -1;
-    if (centre[axis] == -1 && positiveShown) side = 2 * axis + 1;  // the hidden negative face
-    if (centre[axis] == 1 && upperPanel) side = 2 * axis;          // the hidden positive face
-    if (side < 0) continue;
-    if (textured) {
-      DrawTexturedQuad(piece, side, 3.0f);
-    } else {
-      const RgbF& c = gStickerPalette[ColourIndex(piece.faceColour[side], 9)];
-      glColor3f(c.r, c.g, c.b);
-      glCallList(projectionList_ + side);
-    }
+  glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+  for (int colour = 0; colour < kTileColourCount; ++colour) {
+    if (group.stickers[colour].empty()) continue;
+    glBindTexture(GL_TEXTURE_2D, faceTexture[colour]);
+    const RgbF& tint = gTintPalette[colour];
+    glColor3f(tint.r, tint.g, tint.b);
+    DrawQuads(group.stickers[colour]);
   }
-  glDisable(GL_BLEND);
+  glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+  glDisable(GL_TEXTURE_2D);
 }
 
 }  // namespace view

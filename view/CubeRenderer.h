@@ -1,12 +1,14 @@
 #pragma once
 // OpenGL 1.x fixed-function drawing of the cube: the context's fixed state and
-// lights, the display lists of one cubie, and the frame (background picture,
-// camera, pieces). Owns nothing but GL names of the current context; the
-// caller makes the context current around every call.
+// lights, and the frame (background picture, camera, pieces). The pieces are
+// drawn from vertex arrays gathered each frame (view/PieceBatches.h). Owns
+// nothing but GL names of the current context; the caller makes the context
+// current around every call.
 #include <array>
 
 #include "model/WCube.h"
 #include "model/viewmath/ViewMath.h"
+#include "view/PieceBatches.h"
 
 namespace view {
 
@@ -17,9 +19,9 @@ struct BackgroundPicture {
 
 class CubeRenderer {
  public:
-  // Fixed state, lights, display lists. Needs a current context.
+  // Fixed state and lights. Needs a current context.
   void Initialise();
-  // Deletes lists and textures. Needs the context current.
+  // Deletes the textures. Needs the context current.
   void Release();
 
   void ApplySunlight(bool on);
@@ -34,21 +36,12 @@ class CubeRenderer {
   BackgroundPicture background;
 
  private:
-  enum Side { kPosX, kNegX, kPosY, kNegY, kPosZ, kNegZ };
-  void BuildBodyList();
-  void BuildStickerLists();
   void DrawBackground(const viewmath::OrthoVolume& volume);
-  void DrawPiece(const model::WCubePiece& piece, const float centre[3], int order);
-  void DrawFlatPiece(const model::WCubePiece& piece, const float centre[3], int order);
-  void DrawTexturedPiece(const model::WCubePiece& piece, const float centre[3], int order);
-  void DrawProjection(const model::WCubePiece& piece, const float centre[3], bool textured);
-  void DrawTexturedQuad(const model::WCubePiece& piece, int side, float distance);
-  void SetBodyMaterial();
-  std::array<bool, 6> SidesToDraw(const model::WCubePiece& piece, bool textured) const;
+  void DrawBodies(const PieceGroup& group);
+  void DrawFlatStickers(const PieceGroup& group);
+  void DrawTexturedStickers(const PieceGroup& group);
 
-  unsigned bodyList_ = 0;
-  unsigned stickerList_ = 0;     // + side (FaceSlot order)
-  unsigned projectionList_ = 0;  // + side
+  PieceBatches batches_;
 };
 
 }  // namespace view

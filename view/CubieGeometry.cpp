@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace view {
 
@@ -15,7 +16,7 @@ constexpr float kQuarter = std::numbers::pi_v<float> / 4;
 constexpr int kSideAxis[6] = {0, 0, 1, 1, 2, 2};
 constexpr float kSideSign[6] = {1, -1, 1, -1, 1, -1};
 
-// Unit-square corners (in units of 0.4) of each side in display-list order,
+// Unit-square corners (in units of 0.4) of each side in the flat stickers' order,
 // given as full 3D points with the side's own coordinate set to ±1.
 constexpr float kListCorners[6][4][3] = {
     {{1, 1, -1}, {1, 1, 1}, {1, -1, 1}, {1, -1, -1}},      // +X
@@ -45,6 +46,25 @@ StickerQuad QuadFrom(const float corners[4][3], int side, float distance) {
   q.normal = {0, 0, 0};
   q.normal[axis] = kSideSign[side];
   return q;
+}
+
+// Reverses a quad that runs clockwise seen from outside (against its vertex
+// normals). The reversal keeps the first and third vertices in place, so the
+// quad splits into the same two triangles either way.
+void OrientOutward(BodyQuad& q) {
+  Vec3 area{0, 0, 0};  // Newell's normal: also right when two vertices coincide
+  Vec3 outward{0, 0, 0};
+  for (int v = 0; v < 4; ++v) {
+    const Vec3& a = q.vertex[v];
+    const Vec3& b = q.vertex[(v + 1) % 4];
+    area[0] += (a[1] - b[1]) * (a[2] + b[2]);
+    area[1] += (a[2] - b[2]) * (a[0] + b[0]);
+    area[2] += (a[0] - b[0]) * (a[1] + b[1]);
+    for (int c = 0; c < 3; ++c) outward[c] += q.normal[v][c];
+  }
+  if (area[0] * outward[0] + area[1] * outward[1] + area[2] * outward[2] >= 0) return;
+  std::swap(q.vertex[1], q.vertex[3]);
+  std::swap(q.normal[1], q.normal[3]);
 }
 
 std::vector<BodyQuad> MakeBody() {
@@ -94,6 +114,7 @@ std::vector<BodyQuad> MakeBody() {
       }
     }
   }
+  for (BodyQuad& q : quads) OrientOutward(q);
   return quads;
 }
 

@@ -3,7 +3,9 @@
 // Prints: start-up to the first drawn frame, median full-frame times for
 // order 7 (textured) and order 3, and the time of a default animated quarter
 // turn (60 frames, 1 ms delay). With --shots, also saves a picture of every
-// theme for orders 2, 3 and 7, with and without projection view and background.
+// theme for orders 2, 3 and 7, with and without projection view and background,
+// layers held mid-turn, and the cube seen from below, from straight ahead and
+// with out-of-date visible faces.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +14,7 @@
 #include <ctime>
 #include <vector>
 
+#include "model/FaceVisibility.h"
 #include "settings/Settings.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
@@ -45,6 +48,65 @@ void ReportFrames(const char* what, view::CRubikView& v, int frames) {
   std::printf("%s: median %.2f ms wall, %.2f ms CPU per frame\n", what, times[times.size() / 2], cpuPerFrame);
 }
 
+// A layer held part-way through a turn, for each axis and a few angles.
+void HoldLayer(view::CRubikView& v, int axis, float angle) {
+  model::WCube& cube = v.Cube();
+  const int n = cube.Order();
+  const model::Vec3f axes[3] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j)
+      for (int k = 0; k < n; ++k) {
+        const int index[3] = {i, j, k};
+        model::WCubePiece* p = cube.Piece(i, j, k);
+        const bool turning = index[axis] == n - 1;
+        p->inTurn = turning && angle != 0;
+        p->turnAngle = turning ? angle : 0;
+        p->turnAxis = axes[axis];
+      }
+}
+
+// Mid-turn pictures, and the cube seen from other sides, flat and textured.
+void SaveTurnAndCameraShots(shell::CMainFrame& frame, const QString& dir) {
+  view::CRubikView& v = *frame.View();
+  for (int order : {2, 3, 7})
+    for (int theme : {cmd::kThemeStandard, cmd::kThemeNumbers}) {
+      frame.RunCommand(cmd::NewGameCommand(order));
+      frame.RunCommand(theme);
+      v.ApplyCommand("R", 0, 0, 0);
+      v.ApplyCommand("F", 0, 0, 0);
+      const int textured = theme != cmd::kThemeStandard;
+      for (int axis = 0; axis < 3; ++axis)
+        for (float angle : {30.0f, -60.0f}) {
+          HoldLayer(v, axis, angle);
+          v.GrabFrame().save(QString("%1/turn_order%2_tex%3_axis%4_angle%5.png")
+                                 .arg(dir).arg(order).arg(textured).arg(axis).arg(int(angle)));
+        }
+      // Seen from below and behind, from nearly straight ahead (looking down
+      // the gaps between the cubies), and from below while the visible faces
+      // still say "from above" (as after a double click).
+      struct View {
+        const char* name;
+        float tilt, spin;
+        bool updateVisibility;
+      };
+      for (const View& from : {View{"below", -30, 135, true}, View{"ahead", 4, -3, true},
+                               View{"stale", -30, 135, false}}) {
+        HoldLayer(v, 0, 0);
+        v.Camera().tilt = from.tilt;
+        v.Camera().spin = from.spin;
+        model::gFaceVisibility.Reset();
+        v.GrabFrame();  // saves the camera matrix the visibility is computed from
+        if (from.updateVisibility)
+          model::gFaceVisibility.visible = viewmath::ComputeFaceVisibility(
+              v.SavedModelView(), viewmath::Ortho(v.Setup().volume), v.Setup().viewport);
+        v.GrabFrame().save(QString("%1/%2_order%3_tex%4.png").arg(dir, from.name).arg(order).arg(textured));
+        HoldLayer(v, 1, 45);
+        v.GrabFrame().save(QString("%1/%2_turn_order%3_tex%4.png").arg(dir, from.name).arg(order).arg(textured));
+      }
+      HoldLayer(v, 1, 0);
+    }
+}
+
 void SaveShots(shell::CMainFrame& frame, const QString& dir) {
   QDir().mkpath(dir);
   const int themeCommands[] = {cmd::kThemeStandard, cmd::kThemeNumbers, cmd::kThemeLetters, cmd::kThemePictures,
@@ -63,6 +125,7 @@ void SaveShots(shell::CMainFrame& frame, const QString& dir) {
           frame.View()->GrabFrame().save(QString("%1/order%2_theme%3_proj%4_bg%5.png")
                                              .arg(dir).arg(order).arg(theme).arg(projection).arg(background));
         }
+  SaveTurnAndCameraShots(frame, dir);
 }
 
 }  // namespace
