@@ -1,8 +1,9 @@
 // Finds the three-stage solver's stored sequence lists by search and writes
 // them as core sources under solvers/threestage/data/.
 //
-//   tool_threestage_gen [--out DIR]   (run from the repository root)
-//                        [--f2l-depth N] [--macro-half N]
+//   tool_threestage_gen [--out DIR] [--part f2l|ll|all]   (from the repository root)
+//                        [--f2l-depth N] [--macro-half N] [--extend 0|1]
+//                        [--search-seconds S] [--search-log FILE] [--allow-gaps 0|1]
 //
 // First two layers: every cross-preserving canonical sequence is enumerated in
 // order of length (depth-first with the cross distance as bound), and a
@@ -11,7 +12,9 @@
 // Last layer: the same enumeration yields every sequence of up to --macro-depth
 // turns that keeps the first two layers; a shortest-path search over the
 // 62 208 last-layer placements joins them, and each case gets the shortest
-// join found (at most 16 turns, else the tool fails).
+// join found within 16 turns. The cases no join reaches go to the two-phase
+// search (tools/LastLayerSearch.h), which finds sequences of at most 16 turns
+// for them; the tool fails when a case is left without one.
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -29,6 +32,8 @@
 #include "solvers/threestage/SequenceRecord.h"
 #include "solvers/threestage/ThreeStageTables.h"
 #include "solvers/threestage/data/StoredSequences.h"
+#include "solvers/twophase/TwoPhaseSolver.h"
+#include "tools/LastLayerSearch.h"
 
 using namespace threestage;
 
@@ -378,6 +383,11 @@ Tracked LastLayerTracked(int index) {
 // that merge where two macros meet.
 constexpr int kJoinSlack = 2;
 
+bool SolvesWithin(const Moves& moves, Tracked t, int maxLength) {
+  for (auto code : moves) ApplyTurn(t, code);
+  return static_cast<int>(moves.size()) <= maxLength && t == SolvedTracked();
+}
+
 // Reachable last-layer cases without a joined solution.
 int Unreached(const std::vector<Moves>& joined) {
   const int solved = LastLayerIndex(SolvedTracked());
@@ -520,8 +530,10 @@ std::vector<Target> BlankTargets(const F2LBuilder& f2l) {
 int main(int argc, char** argv) {
   std::string outDir = "solvers/threestage/data";  // run from the repository root
   int f2lDepth = kF2LMaxLength, macroHalf = 7;
-  bool extend = true;
+  bool extend = false;  // the two-phase search reaches the rest sooner
   bool allowGaps = false;
+  double searchSeconds = 10;
+  std::string searchLog;
   std::string part = "all";
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string opt = argv[i];
@@ -531,8 +543,10 @@ int main(int argc, char** argv) {
     else if (opt == "--extend") extend = std::atoi(argv[i + 1]) != 0;
     else if (opt == "--part") part = argv[i + 1];
     else if (opt == "--allow-gaps") allowGaps = std::atoi(argv[i + 1]) != 0;
+    else if (opt == "--search-seconds") searchSeconds = std::atof(argv[i + 1]);
+    else if (opt == "--search-log") searchLog = argv[i + 1];
     else {
-      std::fprintf(stderr, "usage: %s [--out DIR] [--f2l-depth N] [--macro-half N]\n", argv[0]);
+      std::fprintf(stderr, "usage: %s [--out DIR] [--part f2l|ll|all] [--f2l-depth N] [--macro-half N] [--extend 0|1] [--search-seconds S] [--search-log FILE] [--allow-gaps 0|1]\n", argv[0]);
       return 2;
     }
   }
@@ -608,9 +622,37 @@ int main(int argc, char** argv) {
   std::vector<int> llPerLength(64, 0);
   int llCount = 1;
   int tooLong = 0;
+  // Cases the joins leave open go to the two-phase search (searchSeconds 0: left open).
+  const bool searchGaps = searchSeconds > 0 && Unreached(joined) > 0;
+  if (searchGaps) {
+    const auto dir = std::filesystem::absolute(argv[0]).parent_path().string();
+    if (!twophase::PrepareTables(twophase::TableFileCandidates(dir), nullptr)) return 1;
+  }
+  int searched = 0;
+  const std::map<int, Moves> earlier =
+      searchLog.empty() ? std::map<int, Moves>{} : lastlayer_search::ReadSearchLog(searchLog);
   for (int x = 0; x < kLastLayerCases; ++x) {
-    if (ll.Filled(x) || joined[x].empty()) continue;
-    const Moves& s = joined[x];
+    if (ll.Filled(x)) continue;
+    Moves s = joined[x];
+    if (s.empty()) {
+      const Tracked t = LastLayerTracked(x);
+      if (!searchGaps || !lastlayer_search::Reachable(t)) continue;
+      const auto logged = earlier.find(x);
+      try {
+        if (logged != earlier.end() && SolvesWithin(logged->second, t, kLastLayerMaxLength)) {
+          s = logged->second;
+        } else {
+          s = lastlayer_search::SolveCase(twophase::SharedTables(), t, kLastLayerMaxLength, searchSeconds);
+          lastlayer_search::AppendSearchLog(searchLog, x, s);
+        }
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "last-layer case %d: %s\n", x, e.what());
+        return 1;
+      }
+      std::printf("case %d searched: %zu turns, %.1f s\n", x, s.size(), Seconds(start));
+      std::fflush(stdout);
+      ++searched;
+    }
     if (static_cast<int>(s.size()) > kLastLayerMaxLength) {
       ++tooLong;
       ++llPerLength[s.size()];
@@ -640,7 +682,8 @@ int main(int argc, char** argv) {
   }
   std::printf("F2L: %d sequences, %zu bytes; by length:", f2lCount, f2lRecords.size());
   for (size_t n = 0; n < f2lPerLength.size(); ++n) std::printf(" %zu:%d", n, f2lPerLength[n]);
-  std::printf("\nlast layer: %d sequences, %zu bytes; by length:", llCount, llRecords.size());
+  std::printf("\nlast layer: %d sequences (%d by two-phase search), %zu bytes; by length:", llCount, searched,
+              llRecords.size());
   for (size_t n = 0; n <= kLastLayerMaxLength; ++n) std::printf(" %zu:%d", n, llPerLength[n]);
   std::printf("\ndone in %.1f s\n", Seconds(start));
   return 0;
