@@ -139,8 +139,9 @@ int SolveThreeStage(const Stickers& stickers, int mode, ThreeStageResult& result
   State state{};
   if (!ReadColours(stickers, state)) return kThreeStageUnsolvable;
   if (state == SolvedState()) return 0;
-  // A last-layer case without a stored sequence drops its candidate; should
-  // every beginner candidate meet one, the prefixed candidates still solve the cube.
+  // A candidate that meets a blank table entry is dropped (the stored data fills
+  // every case, so only damaged data could do that); should every beginner
+  // candidate be dropped, the prefixed candidates still solve the cube.
   if (!Search(state, mode == 3, result) && (mode == 3 || !Search(state, true, result)))
     return kThreeStageUnsolvable;
   return static_cast<int>(result.moves.size());
