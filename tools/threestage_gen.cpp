@@ -43,6 +43,16 @@ double Seconds(std::chrono::steady_clock::time_point since) {
   return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
+// Calls visit(face, code) for every turn that may follow a turn of previousFace
+// in a canonical sequence (−1: the first turn).
+template <typename Visit>
+void ForEachNextTurn(int previousFace, Visit&& visit) {
+  for (int face = 0; face < kFaceCount; ++face) {
+    if (!FollowsCanonically(previousFace, face)) continue;
+    for (int amount = 1; amount <= 3; ++amount) visit(face, TurnCode(face, amount));
+  }
+}
+
 // The cross and the four slots home.
 bool F2LHome(const Tracked& t, const Tracked& solved) {
   for (int c = 0; c < 4; ++c) {
@@ -132,14 +142,11 @@ void CollectSecondHalves(int depth, int length, int previousFace, const Moves& p
     keys.cross.push_back(CrossIndex(undone));
     return;
   }
-  for (int face = 0; face < kFaceCount; ++face) {
-    if (!FollowsCanonically(previousFace, face)) continue;
-    for (int amount = 1; amount <= 3; ++amount) {
-      Moves next = path;
-      next.push_back(static_cast<std::uint8_t>(TurnCode(face, amount)));
-      CollectSecondHalves(depth + 1, length, face, next, out, keys);
-    }
-  }
+  ForEachNextTurn(previousFace, [&](int face, int code) {
+    Moves next = path;
+    next.push_back(static_cast<std::uint8_t>(code));
+    CollectSecondHalves(depth + 1, length, face, next, out, keys);
+  });
 }
 
 SecondHalves BuildSecondHalves(int length) {
@@ -208,16 +215,12 @@ struct F2LSearch {
       Join(t, previousFace);
       return;
     }
-    for (int face = 0; face < kFaceCount; ++face) {
-      if (!FollowsCanonically(previousFace, face)) continue;
-      for (int amount = 1; amount <= 3; ++amount) {
-        const int code = TurnCode(face, amount);
-        Tracked n = t;
-        ApplyTurn(n, code);
-        path[depth] = static_cast<std::uint8_t>(code);
-        Walk(depth + 1, face, n);
-      }
-    }
+    ForEachNextTurn(previousFace, [&](int face, int code) {
+      Tracked n = t;
+      ApplyTurn(n, code);
+      path[depth] = static_cast<std::uint8_t>(code);
+      Walk(depth + 1, face, n);
+    });
   }
 };
 
@@ -247,15 +250,11 @@ void WalkHalves(int depth, int half, int previousFace, std::uint64_t packed, con
                 std::vector<HalfWalk>& out) {
   if (previousFace != kD) out.push_back({F2LKey(t), packed | static_cast<std::uint64_t>(depth) << 56});
   if (depth == half) return;
-  for (int face = 0; face < kFaceCount; ++face) {
-    if (!FollowsCanonically(previousFace, face)) continue;
-    for (int amount = 1; amount <= 3; ++amount) {
-      const int code = TurnCode(face, amount);
-      Tracked n = t;
-      ApplyTurn(n, code);
-      WalkHalves(depth + 1, half, face, packed | static_cast<std::uint64_t>(code) << (5 * depth), n, out);
-    }
-  }
+  ForEachNextTurn(previousFace, [&](int face, int code) {
+    Tracked n = t;
+    ApplyTurn(n, code);
+    WalkHalves(depth + 1, half, face, packed | static_cast<std::uint64_t>(code) << (5 * depth), n, out);
+  });
 }
 
 // Every sequence A·D^k·C⁻¹ where A and C reach the same first-two-layers
@@ -334,16 +333,12 @@ class MacroFinder {
       for (auto it = range.first; it != range.second; ++it) Offer(a, Unpack(it->moves), false);
       return;
     }
-    for (int face = 0; face < kFaceCount; ++face) {
-      if (!FollowsCanonically(previousFace, face)) continue;
-      for (int amount = 1; amount <= 3; ++amount) {
-        const int code = TurnCode(face, amount);
-        Tracked n = t;
-        ApplyTurn(n, code);
-        path[depth] = static_cast<std::uint8_t>(code);
-        ExtendWalk(depth + 1, face, n, path);
-      }
-    }
+    ForEachNextTurn(previousFace, [&](int face, int code) {
+      Tracked n = t;
+      ApplyTurn(n, code);
+      path[depth] = static_cast<std::uint8_t>(code);
+      ExtendWalk(depth + 1, face, n, path);
+    });
   }
 
   int half_;
