@@ -146,6 +146,29 @@ class RecordingWindow : public OutputWindow {
   std::mutex mutex_;
 };
 
+// One solve with a stop requested once budgetMs have passed (unless the
+// search ends by itself first).
+CubeRun TimedSolve(const CKube& cube, const std::vector<std::string>& files, double budgetMs) {
+  const auto start = Clock::now();
+  RecordingWindow window(start);
+  std::mutex m;
+  std::condition_variable cv;
+  bool done = false;
+  std::thread timer([&] {
+    std::unique_lock<std::mutex> lock(m);
+    if (!cv.wait_for(lock, std::chrono::duration<double, std::milli>(budgetMs), [&] { return done; })) RequestStop();
+  });
+  Solve(LabelledFacesOf(cube), &window, files);
+  const double endMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+  {
+    std::lock_guard<std::mutex> guard(m);
+    done = true;
+  }
+  cv.notify_all();
+  timer.join();
+  return {window.improvements, endMs < budgetMs, endMs};
+}
+
 void BM_RandomCubes(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const double budgetMs = 1000.0 * static_cast<double>(state.range(1));
@@ -156,25 +179,7 @@ void BM_RandomCubes(benchmark::State& state) {
   for (auto _ : state) {
     runs.clear();
     for (const CKube& cube : RandomCubes(count)) {
-      const std::string text = LabelledFacesOf(cube);
-      const auto start = Clock::now();
-      RecordingWindow window(start);
-      std::mutex m;
-      std::condition_variable cv;
-      bool done = false;
-      std::thread timer([&] {
-        std::unique_lock<std::mutex> lock(m);
-        if (!cv.wait_for(lock, std::chrono::duration<double, std::milli>(budgetMs), [&] { return done; })) RequestStop();
-      });
-      Solve(text, &window, files);
-      const double endMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-      {
-        std::lock_guard<std::mutex> guard(m);
-        done = true;
-      }
-      cv.notify_all();
-      timer.join();
-      runs.push_back({window.improvements, endMs < budgetMs, endMs});
+      runs.push_back(TimedSolve(cube, files, budgetMs));
     }
   }
   Report(state, state.range(2) >= 2 ? "this solver, 2 threads" : "this solver, 1 thread", runs, budgetMs);
@@ -201,24 +206,7 @@ void BM_ScrambledCubes(benchmark::State& state) {
         last = face;
         cube.Move(face, 1 + static_cast<int>(rng() % 3));
       }
-      const auto start = Clock::now();
-      RecordingWindow window(start);
-      std::mutex m;
-      std::condition_variable cv;
-      bool done = false;
-      std::thread timer([&] {
-        std::unique_lock<std::mutex> lock(m);
-        if (!cv.wait_for(lock, std::chrono::duration<double, std::milli>(budgetMs), [&] { return done; })) RequestStop();
-      });
-      Solve(LabelledFacesOf(cube), &window, files);
-      const double endMs = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-      {
-        std::lock_guard<std::mutex> guard(m);
-        done = true;
-      }
-      cv.notify_all();
-      timer.join();
-      runs.push_back({window.improvements, endMs < budgetMs, endMs});
+      runs.push_back(TimedSolve(cube, files, budgetMs));
     }
   }
   Report(state, ("this solver, " + std::to_string(turns) + " random turns from solved").c_str(), runs, budgetMs);
