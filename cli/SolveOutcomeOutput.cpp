@@ -3,6 +3,8 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "model/SolutionCheck.h"
+#include "solvers/orchestration/SolveMessages.h"
 
 namespace cli {
 
@@ -19,13 +21,22 @@ std::string Joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-int PrintSolveOutcome(const orchestration::SolveOutcome& outcome) {
+int PrintCheckedSolution(const std::string& facelets, const std::vector<std::string>& turns,
+                         const std::vector<std::string>& moves) {
+  if (!model::SolvesCube(facelets, turns, moves)) {
+    std::cerr << orchestration::kMsgCannotSolve << "\n";
+    return kExitBadInput;
+  }
+  std::cout << "turns: " << Joined(turns) << "\n"
+            << "moves: " << Joined(moves) << "\n";
+  return kExitOk;
+}
+
+int PrintSolveOutcome(const std::string& facelets, const orchestration::SolveOutcome& outcome) {
   using Status = orchestration::SolveOutcome::Status;
   switch (outcome.status) {
     case Status::kLoaded:
-      std::cout << "turns: " << Joined(orchestration::AllCubeTurns(outcome)) << "\n"
-                << "moves: " << Joined(orchestration::FinalCells(outcome)) << "\n";
-      return kExitOk;
+      return PrintCheckedSolution(facelets, orchestration::AllCubeTurns(outcome), orchestration::FinalCells(outcome));
     case Status::kRefused:
       std::cerr << outcome.message << "\n";
       return kExitBadInput;

@@ -11,22 +11,34 @@ std::vector<SolveRoute>& Registry() {
   return routes;
 }
 
+std::string Usage();
+
+void PrintRoutes() {
+  std::cout << Usage() << "\n";
+  for (const auto& route : Registry()) std::cout << route.usage << "\n";
+}
+
 int RunSolve(const Args& args) {
   if (args.empty()) {
-    PrintError("solve needs a ROUTE; see rovan-cli --help");
+    PrintError("solve needs a ROUTE; see rovan-cli solve --help");
     return kExitBadInput;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    PrintRoutes();
+    return kExitOk;
   }
   for (const auto& route : Registry()) {
     if (route.name == args[0]) return route.run(Args(args.begin() + 1, args.end()));
   }
-  PrintError("the solving route \"" + args[0] + "\" is not built in this version");
+  PrintError("the solving route \"" + args[0] + "\" is not built in this version; rovan-cli solve --help lists the routes");
   return kExitNotBuilt;
 }
 
 std::string Usage() {
   return "rovan-cli solve ROUTE [options] FACELETS\n"
          "    solves the cube given as a facelet text; prints \"turns:\" (whole-cube turns the\n"
-         "    route makes) and \"moves:\" (the solution as move-log cells). Routes: see below.";
+         "    route makes) and \"moves:\" (the solution as move-log cells), each checked on a copy\n"
+         "    of the cube first. Routes: see below (rovan-cli solve --help lists them alone).";
 }
 }  // namespace
 

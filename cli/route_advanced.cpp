@@ -14,7 +14,7 @@ int RunAdvanced(const Args& arguments) {
   std::string facelets;
   if (!TakeFacelets(args, facelets)) return kExitBadInput;
   orchestration::EvenOrderCounter counter;  // one solve per run: the first tumble
-  return PrintSolveOutcome(orchestration::RunAdvanced(facelets, options, counter));
+  return PrintSolveOutcome(facelets, orchestration::RunAdvanced(facelets, options, counter));
 }
 
 const SolveRouteRegistrar registrar(

@@ -3,7 +3,9 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
+#include "solvers/orchestration/LogCells.h"
 #include "input/Conversions.h"
 #include "solvers/nxn/NxNSolver.h"
 
@@ -38,11 +40,7 @@ int RunNxN(const Args& args) {
     PrintError(solution.text);
     return kExitBadInput;
   }
-  std::string moves = nxn::LongText(order, solution.moves);
-  if (!moves.empty()) moves.pop_back();  // the long form ends every move with a space
-  std::cout << "turns: \n"
-            << "moves: " << moves << "\n";
-  return kExitOk;
+  return PrintCheckedSolution(facelets, {}, orchestration::SplitSolution(nxn::LongText(order, solution.moves)));
 }
 
 const SolveRouteRegistrar registrar({"nxn",

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "model/MoveLog.h"
 #include "solvers/petrus/PetrusRoute.h"
@@ -41,12 +42,7 @@ int RunPetrus(const Args& args) {
   for (const std::string& turn : turns) {
     for (std::string& move : moves) move = movelog::RelabelCommand(RotationOf(turn), move);
   }
-  std::cout << "turns:";
-  for (const std::string& turn : turns) std::cout << ' ' << turn;
-  std::cout << "\nmoves:";
-  for (const std::string& move : moves) std::cout << ' ' << move;
-  std::cout << "\n";
-  return kExitOk;
+  return PrintCheckedSolution(args[0], turns, moves);
 }
 
 const SolveRouteRegistrar registrar({"petrus",

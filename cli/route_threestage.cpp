@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "solvers/threestage/ThreeStageSolver.h"
 
@@ -43,13 +44,9 @@ int RunThreeStage(const Args& given) {
     PrintError("the colours are not those of a solvable 3x3x3 cube");
     return kExitBadInput;
   }
-  std::string moves;
-  for (const auto& turn : result.moves) {
-    if (!moves.empty()) moves.push_back(' ');
-    moves += TurnText(turn);
-  }
-  std::cout << "turns: \nmoves: " << moves << "\n";
-  return kExitOk;
+  std::vector<std::string> moves;
+  for (const auto& turn : result.moves) moves.push_back(TurnText(turn));
+  return PrintCheckedSolution(args[0], {}, moves);
 }
 
 SolveRouteRegistrar registrar({"threestage",

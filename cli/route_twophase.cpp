@@ -1,4 +1,5 @@
 // rovan-cli solve twophase: the two-phase search ("仙人解法") on a 3×3×3 cube.
+#include <charconv>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -9,7 +10,10 @@
 #include <thread>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
+#include "model/SolutionCheck.h"
+#include "solvers/orchestration/LogCells.h"
 #include "input/Conversions.h"
 #include "solvers/twophase/TwoPhaseController.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
@@ -20,12 +24,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Prints each strictly shorter solution as it is shown.
+// Prints each strictly shorter solution as it is shown, once it is checked.
 class PrintingWindow : public twophase::OutputWindow {
  public:
-  explicit PrintingWindow(Clock::time_point start) : start_(start) {}
+  PrintingWindow(Clock::time_point start, std::string facelets) : start_(start), facelets_(std::move(facelets)) {}
   void SetText(const std::string&) override {}
   void OnSolution(const std::string& moves, int length) override {
+    if (!model::SolvesCube(facelets_, {}, orchestration::SplitSolution(moves))) return;
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
     std::lock_guard<std::mutex> guard(mutex_);
     std::cout << "improved: " << ms << " " << length << (moves.empty() ? "" : " ") << moves << std::endl;
@@ -38,6 +43,7 @@ class PrintingWindow : public twophase::OutputWindow {
 
  private:
   Clock::time_point start_;
+  std::string facelets_;
   mutable std::mutex mutex_;
   std::optional<std::string> best_;
 };
@@ -45,10 +51,11 @@ class PrintingWindow : public twophase::OutputWindow {
 // Calls RequestStop after the given time unless Done comes first.
 class StopTimer {
  public:
-  explicit StopTimer(int seconds)
+  explicit StopTimer(double seconds)
       : thread_([this, seconds] {
           std::unique_lock<std::mutex> lock(mutex_);
-          if (!cv_.wait_for(lock, std::chrono::seconds(seconds), [this] { return done_; })) twophase::RequestStop();
+          if (!cv_.wait_for(lock, std::chrono::duration<double>(seconds), [this] { return done_; }))
+            twophase::RequestStop();
         }) {}
   ~StopTimer() {
     {
@@ -66,6 +73,21 @@ class StopTimer {
   std::thread thread_;
 };
 
+constexpr const char* kSolvedText = "魔方已经复原";
+
+// A time budget in seconds: a decimal number above 0 and at most a day.
+bool ParseSeconds(const std::string& text, double& seconds) {
+  double value = 0;
+  const char* end = text.data() + text.size();
+  const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+  if (text.empty() || ec != std::errc() || ptr != end || !(value > 0) || value > 86400) {
+    PrintError("--seconds must be a number of seconds above 0 and at most 86400, not \"" + text + "\"");
+    return false;
+  }
+  seconds = value;
+  return true;
+}
+
 std::string ExecutableDir() {
   std::error_code ec;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -76,8 +98,8 @@ int RunTwoPhase(const Args& arguments) {
   Args args = arguments;
   std::optional<std::string> secondsText, tablesPath;
   if (!TakeOption(args, "--seconds", secondsText) || !TakeOption(args, "--tables", tablesPath)) return kExitBadInput;
-  int seconds = 10;
-  if (secondsText && !ParseInt(*secondsText, 1, 86400, "--seconds", seconds)) return kExitBadInput;
+  double seconds = 10;
+  if (secondsText && !ParseSeconds(*secondsText, seconds)) return kExitBadInput;
   if (args.size() != 1) {
     PrintError("solve twophase needs exactly one FACELETS argument");
     return kExitBadInput;
@@ -90,7 +112,7 @@ int RunTwoPhase(const Args& arguments) {
   twophase::PrepareTables(tableFiles, nullptr);
 
   const auto start = Clock::now();
-  PrintingWindow window(start);
+  PrintingWindow window(start, args[0]);
   bool accepted = false;
   {
     StopTimer timer(seconds);
@@ -105,10 +127,12 @@ int RunTwoPhase(const Args& arguments) {
     PrintError("stopped before the first solution");
     return kExitFailure;
   }
+  if (best->empty()) {
+    std::cout << kSolvedText << "\n";
+    return PrintCheckedSolution(args[0], {}, {});
+  }
   const auto turns = twophase::ResultTurns(std::random_device{}());
-  std::cout << "turns: " << turns[0] << " " << turns[1] << "\n";
-  std::cout << "moves: " << *best << "\n";
-  return kExitOk;
+  return PrintCheckedSolution(args[0], {turns[0], turns[1]}, orchestration::SplitSolution(*best));
 }
 
 SolveRouteRegistrar registrar({"twophase",

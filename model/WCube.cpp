@@ -70,6 +70,11 @@ WCube::WCube() {
   Init();
 }
 
+WCube::WCube(Scratch, int order) {
+  if (order >= kMinOrder && order <= kMaxOrder) order_ = order;
+  BuildSolved();
+}
+
 WCube::WCube(const WCube& other) { *this = other; }
 
 WCube& WCube::operator=(const WCube& other) {
@@ -91,6 +96,11 @@ void WCube::Init(int newOrder) {
 }
 
 void WCube::Init() {
+  BuildSolved();
+  gFaceVisibility.Reset();
+}
+
+void WCube::BuildSolved() {
   const int n = order_;
   const int max = n - 1;
   const float h = static_cast<float>(max) / 2.0f;
@@ -117,7 +127,6 @@ void WCube::Init() {
     }
   }
   history.clear();
-  gFaceVisibility.Reset();
 }
 
 WCubePiece* WCube::Piece(int x, int y, int z) {

@@ -56,6 +56,10 @@ class WCube {
  public:
   // A solved order-3 cube with an empty history.
   WCube();
+  // A solved cube of the order (2..7, else 3) that leaves gFaceVisibility
+  // alone: a scratch cube for checking, on any thread, that belongs to no view.
+  struct Scratch {};
+  WCube(Scratch, int order);
   // Copies the cubies and the history; the copy has no presenter.
   WCube(const WCube& other);
   WCube& operator=(const WCube& other);
@@ -107,6 +111,7 @@ class WCube {
 
  private:
   using LayerMask = std::uint32_t;  // bit i = layer i
+  void BuildSolved();  // Init without touching gFaceVisibility
   void TurnLayers(int axis, LayerMask layers, int dir, int animate, int sound);
   void PermuteLayer(int axis, int layer, int dir);
   LayerMask MaskOfRange(int start, int count) const;

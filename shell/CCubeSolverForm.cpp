@@ -378,8 +378,9 @@ void CCubeSolverForm::ToggleTwoPhase() {
   pollTimer_.start();
 }
 
-void CCubeSolverForm::PollTwoPhase() {
-  const twophase::TwoPhaseController::State state = twoPhase_->Snapshot();
+void CCubeSolverForm::PollTwoPhase() { ShowTwoPhaseState(twoPhase_->Snapshot()); }
+
+void CCubeSolverForm::ShowTwoPhaseState(const twophase::TwoPhaseController::State& state) {
   if (state.revision != shownRevision_) {
     shownRevision_ = state.revision;
     output_->setPlainText(Text(state.text));
@@ -394,8 +395,9 @@ void CCubeSolverForm::TakeResult() {
   // by the controller, and the form's thread never blocks.
   if (twoPhaseRunning_) SetTwoPhaseIdle();
   Button(kTakeResult)->setEnabled(false);
-  PollTwoPhase();
+  // One snapshot both fills the box and gives the moves, so the two agree.
   const twophase::TwoPhaseController::State state = twoPhase_->Snapshot();
+  ShowTwoPhaseState(state);
   if (!state.hasSolution) {
     ShowMessage(QStringLiteral("尚未找到解法，操作记录保持不变。"));
     return;

@@ -15,14 +15,12 @@
 #include "solvers/orchestration/OrientationTurns.h"
 #include "solvers/orchestration/SolveRoutes.h"
 #include "solvers/orchestration/SolveRunner.h"
+#include "solvers/twophase/TwoPhaseController.h"
 
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace twophase {
-class TwoPhaseController;
-}
 
 namespace shell {
 
@@ -93,6 +91,7 @@ class CCubeSolverForm : public QWidget {
   void TurnLog(const orchestration::Turns& turns);
   void ShowMessage(const QString& text);
   void PollTwoPhase();
+  void ShowTwoPhaseState(const twophase::TwoPhaseController::State& state);
   void SetTwoPhaseIdle();
 
   CMainFrame& frame_;

@@ -75,6 +75,18 @@ bool MatchWings(const Geometry& g, const Stickers& s, const std::array<int, 256>
   return true;
 }
 
+// Each wing orbit must hold each pair of colours as often as the solved cube
+// does, whichever way round the wings show them.
+bool MatchWingColours(const Geometry& g, const Stickers& s, const std::array<int, 256>& faceOf) {
+  std::map<std::array<int, 3>, int> balance;
+  auto key = [&](const auto& w, int a, int b) { return std::array<int, 3>{g.orbit[w[0]], std::min(a, b), std::max(a, b)}; };
+  for (const auto& w : g.wings) {
+    ++balance[key(w, g.face[w[0]], g.face[w[1]])];
+    --balance[key(w, faceOf[s[w[0]]], faceOf[s[w[1]]])];
+  }
+  return std::all_of(balance.begin(), balance.end(), [](const auto& kv) { return kv.second == 0; });
+}
+
 // Each centre orbit must hold each colour as often as the solved cube does.
 bool MatchCentres(const Geometry& g, const Stickers& s, const std::array<int, 256>& faceOf) {
   std::map<std::pair<int, int>, int> balance;
@@ -150,13 +162,15 @@ int Validate(const Geometry& g, const Stickers& s, Scheme& scheme) {
   int twist = 0, flip = 0;
   if (!MatchAll(g, s, faceOf, g.corners, cornerPerm, twist)) return kInvalidColours;
   if (!MatchAll(g, s, faceOf, g.middleEdges, edgePerm, flip)) return kInvalidColours;
-  if (!MatchWings(g, s, faceOf) || !MatchCentres(g, s, faceOf)) return kInvalidColours;
+  if (!MatchWingColours(g, s, faceOf) || !MatchCentres(g, s, faceOf)) return kInvalidColours;
 
   if (twist % 3 != 0) return kInvalidCornerParity;
   if (g.n % 2 == 1) {
     if (flip % 2 != 0) return kInvalidEdgeParity;
     if (PermutationParity(cornerPerm) != PermutationParity(edgePerm)) return kInvalidSwapParity;
   }
+  // A wing turned in its place is an edge-piece flip: checked after the corners' twist.
+  if (!MatchWings(g, s, faceOf)) return kInvalidColours;
   return 0;
 }
 

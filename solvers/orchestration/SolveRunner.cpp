@@ -4,6 +4,7 @@
 
 #include "input/Conversions.h"
 #include "model/MoveNotation.h"
+#include "model/SolutionCheck.h"
 #include "model/WCube.h"
 #include "solvers/layered/CubeSolver.h"
 #include "solvers/noformula/NoFormulaSolver.h"
@@ -107,19 +108,15 @@ SolveOutcome SolvePetrus(const std::string& facelets) {
   return out;
 }
 
-}  // namespace
-
-int OrderOfFacelets(const std::string& facelets) {
-  if (!std::all_of(facelets.begin(), facelets.end(), [](char c) { return c >= '0' && c <= '5'; }))
-    return 0;
-  for (int n = 2; n <= 7; ++n)
-    if (facelets.size() == static_cast<size_t>(6 * n * n)) return n;
-  return 0;
+// A loaded result is played on a copy of the cube first; one that does not
+// solve it is refused with the colour message, and neither cube nor log moves.
+SolveOutcome Checked(const std::string& facelets, SolveOutcome out) {
+  if (out.status != Status::kLoaded) return out;
+  if (model::SolvesCube(facelets, AllCubeTurns(out), FinalCells(out))) return out;
+  return Refused(kMsgCannotSolve);
 }
 
-SolveOutcome RunBeginner(const std::string& facelets, const SolveOptions& options) {
-  const int order = OrderOfFacelets(facelets);
-  if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
+SolveOutcome BeginnerUnchecked(const std::string& facelets, int order, const SolveOptions& options) {
   switch (BeginnerRoute(order, options)) {
     case Route::kRefuseHighOrder: return Refused(kMsgHighOrder);
     case Route::kNxNBeginner: {
@@ -132,10 +129,8 @@ SolveOutcome RunBeginner(const std::string& facelets, const SolveOptions& option
   }
 }
 
-SolveOutcome RunAdvanced(const std::string& facelets, const SolveOptions& options,
-                         EvenOrderCounter& counter) {
-  const int order = OrderOfFacelets(facelets);
-  if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
+SolveOutcome AdvancedUnchecked(const std::string& facelets, int order, const SolveOptions& options,
+                               EvenOrderCounter& counter) {
   const Route route = AdvancedRoute(order, options);
   if (route == Route::kRefuseHighOrder) return Refused(kMsgHighOrder);
   if (route == Route::kPetrus) return SolvePetrus(facelets);
@@ -151,6 +146,23 @@ SolveOutcome RunAdvanced(const std::string& facelets, const SolveOptions& option
   else if (order % 2 == 0) out.logTurns = counter.Next();
   else out.logTurns = NxNOrientationNTurns(answer.orientationN);
   return out;
+}
+
+}  // namespace
+
+int OrderOfFacelets(const std::string& facelets) { return model::OrderOfFacelets(facelets); }
+
+SolveOutcome RunBeginner(const std::string& facelets, const SolveOptions& options) {
+  const int order = OrderOfFacelets(facelets);
+  if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
+  return Checked(facelets, BeginnerUnchecked(facelets, order, options));
+}
+
+SolveOutcome RunAdvanced(const std::string& facelets, const SolveOptions& options,
+                         EvenOrderCounter& counter) {
+  const int order = OrderOfFacelets(facelets);
+  if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
+  return Checked(facelets, AdvancedUnchecked(facelets, order, options, counter));
 }
 
 Cells FinalCells(const SolveOutcome& outcome) {

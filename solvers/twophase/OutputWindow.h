@@ -14,6 +14,11 @@ class OutputWindow {
   virtual void SetText(const std::string& text) = 0;
   // A strictly shorter solution was shown: its moves separated by single spaces.
   virtual void OnSolution(const std::string& moves, int length) {}
+  // A shorter solution: its box text and its moves, as one change.
+  virtual void ShowSolution(const std::string& text, const std::string& moves, int length) {
+    SetText(text);
+    OnSolution(moves, length);
+  }
 };
 
 }  // namespace twophase

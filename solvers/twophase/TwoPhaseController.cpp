@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "input/Conversions.h"
+#include "model/SolutionCheck.h"
 #include "solvers/twophase/OutputWindow.h"
 #include "solvers/twophase/SolverControl.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
@@ -15,23 +16,34 @@ std::array<const char*, 2> ResultTurns(unsigned random) {
   return {turn, turn};
 }
 
-// The output window of one run: keeps the state the form reads.
+// The output window of one run: keeps the state the form reads. Revisions come
+// from the controller's one counter, so a new run never repeats a number an
+// earlier run's state already showed.
 class TwoPhaseController::Box : public OutputWindow {
  public:
-  explicit Box(std::function<void()> onChange) : onChange_(std::move(onChange)) { state_.running = true; }
+  Box(std::function<void()> onChange, std::shared_ptr<std::atomic<std::uint64_t>> revisions,
+      std::string netString)
+      : onChange_(std::move(onChange)), revisions_(std::move(revisions)), netString_(std::move(netString)) {
+    state_.running = true;
+    state_.revision = ++*revisions_;
+  }
 
   void SetText(const std::string& text) override {
     Change([&](State& s) { s.text = text; });
   }
-  void OnSolution(const std::string& moves, int length) override {
+  // Shown only once it is played on a copy of the cube and solves it.
+  void ShowSolution(const std::string& text, const std::string& moves, int length) override {
     std::vector<std::string> split;
     std::istringstream in(moves);
     for (std::string move; in >> move;) split.push_back(move);
+    if (!model::SolvesCube(netString_, {}, split)) return;
     Change([&](State& s) {
+      s.text = text;
       s.bestMoves = std::move(split);
       s.hasSolution = true;
     });
   }
+
   void Finish(bool accepted) {
     Change([&](State& s) {
       s.running = false;
@@ -49,18 +61,22 @@ class TwoPhaseController::Box : public OutputWindow {
     {
       std::lock_guard<std::mutex> guard(mutex_);
       change(state_);
-      ++state_.revision;
+      state_.revision = ++*revisions_;
     }
     if (onChange_) onChange_();
   }
 
   std::function<void()> onChange_;
+  std::shared_ptr<std::atomic<std::uint64_t>> revisions_;
+  std::string netString_;
   mutable std::mutex mutex_;
   State state_;
 };
 
 struct TwoPhaseController::Run {
-  explicit Run(std::function<void()> onChange) : box(std::move(onChange)) {}
+  Run(std::function<void()> onChange, std::shared_ptr<std::atomic<std::uint64_t>> revisions,
+      std::string netString)
+      : box(std::move(onChange), std::move(revisions), std::move(netString)) {}
   Box box;
   bool cancelled = false;  // guarded by the controller's mutex
 };
@@ -88,7 +104,7 @@ void TwoPhaseController::Start(const std::string& netString) {
   std::lock_guard<std::mutex> guard(mutex_);
   if (current_) current_->cancelled = true;
   RequestStop();
-  auto run = std::make_shared<Run>(onChange_);
+  auto run = std::make_shared<Run>(onChange_, revisions_, netString);
   current_ = run;
   // A text of any other length is refused by the solver like wrong colours.
   const std::string labelled = netString.size() == 54 ? input::ToLabelledFaces(netString) : std::string();

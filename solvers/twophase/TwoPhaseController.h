@@ -5,6 +5,7 @@
 // which runs on a worker thread: forward it to the UI thread) and calls Stop.
 // One controller per program; its destructor stops and joins every thread.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -27,7 +28,7 @@ class TwoPhaseController {
     bool hasSolution = false;            // bestMoves is a solution (empty when already solved)
     bool running = false;                // a solve is under way (tables or search)
     bool rejected = false;               // the colours were refused
-    std::uint64_t revision = 0;          // grows with every change
+    std::uint64_t revision = 0;          // grows with every change, across runs
   };
 
   explicit TwoPhaseController(std::vector<std::string> tableFiles);
@@ -52,6 +53,7 @@ class TwoPhaseController {
 
   std::vector<std::string> tableFiles_;
   std::function<void()> onChange_;
+  std::shared_ptr<std::atomic<std::uint64_t>> revisions_ = std::make_shared<std::atomic<std::uint64_t>>(0);
   mutable std::mutex mutex_;  // guards current_ and the start of a run
   std::shared_ptr<Run> current_;
   std::thread worker_;  // the latest run's thread; it joins the one before

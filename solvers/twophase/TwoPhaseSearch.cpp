@@ -47,8 +47,7 @@ int TwoPhaseSearch::Run() {
   if (H1(root) + H2(root) == 0) {
     std::lock_guard<std::mutex> guard(control_.lock);
     if (control_.outputWindow) {
-      control_.outputWindow->SetText("魔方已经复原");
-      control_.outputWindow->OnSolution("", 0);
+      control_.outputWindow->ShowSolution("魔方已经复原", "", 0);
     }
     return kNoShorter;
   }
@@ -177,8 +176,7 @@ int TwoPhaseSearch::Report(int n) {
   std::lock_guard<std::mutex> guard(control_.lock);
   if (length < Relaxed(control_.best)) {
     if (control_.outputWindow) {
-      control_.outputWindow->SetText(text);
-      control_.outputWindow->OnSolution(JoinMoves(codes.data(), length), length);
+      control_.outputWindow->ShowSolution(text, JoinMoves(codes.data(), length), length);
     }
     control_.best.store(static_cast<std::uint8_t>(length), std::memory_order_relaxed);
   }

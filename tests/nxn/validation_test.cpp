@@ -41,6 +41,8 @@ void SwapMiddleEdges(std::string& net, int n) {
   Cycle(net, {At(n, F, 0, n / 2), At(n, R, 0, n / 2)});
 }
 
+void FlipWing(std::string& net, int n) { Cycle(net, {At(n, U, n - 1, 1), At(n, F, 0, 1)}); }
+
 const BadColouring kBad[] = {
     {"five stickers of one colour", 2, [](std::string& s, int n) { s[At(n, F, 0, 0)] = '0'; }, -1},
     {"twisted corner", 2, TwistCorner, -2},
@@ -59,6 +61,13 @@ const BadColouring kBad[] = {
     {"x-centre swapped with a +-centre", 5,
      [](std::string& s, int n) { Cycle(s, {At(n, U, 1, 1), At(n, F, 1, 2)}); }, -1},
     {"corner colours on a wing", 5, [](std::string& s, int n) { s[At(n, U, n - 1, 1)] = '2'; }, -1},
+    {"one wing flipped in place", 4, FlipWing, -1},
+    // The corner's twist is checked before a wing's flip.
+    {"twisted corner and a flipped wing", 4, [](std::string& s, int n) { TwistCorner(s, n); FlipWing(s, n); }, -2},
+    {"twisted corner and a flipped wing", 5, [](std::string& s, int n) { TwistCorner(s, n); FlipWing(s, n); }, -2},
+    {"twisted corner and a flipped wing", 7, [](std::string& s, int n) { TwistCorner(s, n); FlipWing(s, n); }, -2},
+    {"twisted corner and corner colours on a wing", 4,
+     [](std::string& s, int n) { TwistCorner(s, n); s[At(n, U, n - 1, 1)] = '2'; }, -1},
 };
 
 TEST(NxNValidate, BadColouringsGiveTheirCodes) {

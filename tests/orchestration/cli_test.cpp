@@ -70,6 +70,8 @@ TEST(CliSolve, RefusalsAndUnusableArguments) {
   twoUp[13] = '0';
   std::string flipped = oracle::Solved();
   std::swap(flipped[7], flipped[10]);
+  // Two stickers of one corner swapped: a mirrored corner no cube can have.
+  const std::string mirrored = "000000000112111111122222222333333333444444444555555555";
   struct Row {
     std::string arguments;
     int status;
@@ -78,6 +80,8 @@ TEST(CliSolve, RefusalsAndUnusableArguments) {
   const Row rows[] = {
       {"solve beginner " + twoUp, 2, "魔方颜色设置有问题,请重新设置颜色!\n"},
       {"solve beginner --no-formula " + flipped, 2, "无法复原魔方！请重新设置颜色\n"},
+      {"solve beginner " + mirrored, 2, "无法复原魔方！请重新设置颜色\n"},
+      {"solve beginner --no-formula " + mirrored, 2, "无法复原魔方！请重新设置颜色\n"},
       {"solve beginner " + oracle::Solved(5), 2, "高阶魔方无解\n"},
       {"solve advanced " + oracle::Solved(6), 2, "高阶魔方无解\n"},
       {"solve beginner " + oracle::Solved(4), 2, ""},
@@ -92,6 +96,15 @@ TEST(CliSolve, RefusalsAndUnusableArguments) {
     if (*row.err) {
       EXPECT_EQ(run.err, row.err) << row.arguments;
     }
+  }
+}
+
+TEST(CliSolve, HelpListsTheRoutes) {
+  for (const char* help : {"solve --help", "solve -h"}) {
+    const CliRun run = RunCli(help);
+    EXPECT_EQ(run.status, 0) << help;
+    for (const char* route : {"beginner", "advanced", "petrus", "threestage", "nxn", "twophase"})
+      EXPECT_NE(run.out.find(std::string("rovan-cli solve ") + route), std::string::npos) << route;
   }
 }
 

@@ -72,6 +72,9 @@ TEST(SolveRunner, RefusedColouringsShowTheirMessage) {
       {"twisted corner", with({{8, '1'}, {11, '2'}, {18, '0'}}), kMsgCannotSolve},
       {"flipped edge", swapped({{7, 10}}), kMsgCannotSolve},
       {"swapped edges", swapped({{7, 5}, {10, 19}}), kMsgCannotSolve},
+      // Two stickers of one corner swapped: its colours run the wrong way round.
+      {"mirrored corner", swapped({{11, 18}}), kMsgCannotSolve},
+      {"mirrored corner elsewhere", swapped({{0, 36}}), kMsgCannotSolve},
   };
   for (const auto& row : rows) {
     for (const SolveOptions& options : {kLayers, kNoFormula}) {

@@ -60,8 +60,15 @@ TEST(Cli, PrintsImprovementsThenTurnsAndMoves) {
 TEST(Cli, SolvedAndRefusedCubes) {
   const CliResult solved = RunCli("solve twophase " + kSolvedNet);
   EXPECT_EQ(solved.status, 0);
-  ASSERT_FALSE(solved.lines.empty());
+  ASSERT_GE(solved.lines.size(), 3u);
+  EXPECT_EQ(solved.lines[solved.lines.size() - 3], "魔方已经复原");
   EXPECT_EQ(solved.lines.back(), "moves: ");
+
+  // A decimal time budget.
+  const CliResult quick = RunCli("solve twophase --seconds 0.1 " + Turned(kSolvedNet, "R U2 F'"));
+  EXPECT_EQ(quick.status, 0);
+  ASSERT_FALSE(quick.lines.empty());
+  EXPECT_EQ(After(quick.lines.back(), "moves: ").empty(), false);
 
   struct Case {
     std::string arguments;
@@ -74,6 +81,10 @@ TEST(Cli, SolvedAndRefusedCubes) {
       {"solve twophase " + flipped, 2},
       {"solve twophase 0123", 2},
       {"solve twophase --seconds 0 " + kSolvedNet, 2},
+      {"solve twophase --seconds -1 " + kSolvedNet, 2},
+      {"solve twophase --seconds 1e9 " + kSolvedNet, 2},
+      {"solve twophase --seconds nan " + kSolvedNet, 2},
+      {"solve twophase --seconds 0.5s " + kSolvedNet, 2},
       {"solve twophase --seconds", 2},
       {"solve twophase", 2},
   };

@@ -105,6 +105,23 @@ TEST(TwoPhaseController, RefusedAndSolvedCubes) {
   EXPECT_EQ(state.text, kAlreadySolvedText);
 }
 
+// The form shows a state whenever its revision differs from the one shown last.
+// Two short runs of the same cube end after the same number of changes; the
+// second must still carry a revision the first never had.
+TEST(TwoPhaseController, EveryRunHasRevisionsOfItsOwn) {
+  twophase_test::ReadyTables();
+  TwoPhaseController controller(twophase_test::TestTableFiles());
+  const std::string first = Turned(kSolvedNet, "R U");
+  const std::string second = Turned(kSolvedNet, "F D");
+  controller.Start(first);
+  const auto one = WaitUntilEnded(controller);
+  controller.Start(second);
+  const auto two = WaitUntilEnded(controller);
+  EXPECT_GT(two.revision, one.revision);
+  EXPECT_EQ(two.text, Joined(two.bestMoves));
+  EXPECT_TRUE(twophase_test::IsSolvedNet(Turned(second, two.text)));
+}
+
 TEST(TwoPhaseController, DestroyedWhileSearching) {
   twophase_test::ReadyTables();
   std::mt19937 rng(10);
