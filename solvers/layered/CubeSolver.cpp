@@ -190,6 +190,13 @@ bool CCubeSolver::ColoursValid() const {
   return true;
 }
 
+bool CCubeSolver::FacesSolved() const {
+  for (const auto& face : faces_)
+    for (std::uint8_t sticker : face)
+      if (sticker != face[4]) return false;
+  return true;
+}
+
 int CCubeSolver::Solve() {
   solution_.clear();
   orientation_ = 0;
@@ -201,7 +208,9 @@ int CCubeSolver::Solve() {
       solution_ = kPrefixes[i];
       for (int k = 0; k < j; ++k) solution_ += "Y+.";
       Run(solution_);
-      if (RunSteps()) candidates_.push_back({PostProcessSolution(solution_), 4 * i + j});
+      // Steps can all finish on a colouring no cube has (a mirrored corner);
+      // only an attempt that leaves the cube solved counts.
+      if (RunSteps() && FacesSolved()) candidates_.push_back({PostProcessSolution(solution_), 4 * i + j});
       RestoreState();
     }
   }

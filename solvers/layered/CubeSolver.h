@@ -72,6 +72,8 @@ class CCubeSolver {
 
   // Search queries over the piece tables.
   std::uint8_t Centre(int face) const { return faces_[face][4]; }
+  // Every face in its centre's colour: what a finished attempt must leave.
+  bool FacesSolved() const;
   int EdgeFace(std::uint8_t a, std::uint8_t b) const;
   int CornerFace(std::uint8_t a, std::uint8_t b, std::uint8_t c) const;
   int CornerSlot(std::uint8_t a, std::uint8_t b, std::uint8_t c) const;
