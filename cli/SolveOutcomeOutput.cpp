@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 
 namespace cli {
 
@@ -19,13 +20,17 @@ std::string Joined(const std::vector<std::string>& items) {
 
 }  // namespace
 
-int PrintSolveOutcome(const orchestration::SolveOutcome& outcome) {
+int PrintSolveOutcome(const orchestration::SolveOutcome& outcome, int order) {
   using Status = orchestration::SolveOutcome::Status;
   switch (outcome.status) {
-    case Status::kLoaded:
-      std::cout << "turns: " << Joined(orchestration::AllCubeTurns(outcome)) << "\n"
-                << "moves: " << Joined(orchestration::FinalCells(outcome)) << "\n";
+    case Status::kLoaded: {
+      const auto turns = orchestration::AllCubeTurns(outcome);
+      const auto cells = orchestration::FinalCells(outcome);
+      std::cout << "turns: " << Joined(turns) << "\n"
+                << "moves: " << Joined(cells) << "\n"
+                << StandardLine(order, turns, cells);
       return kExitOk;
+    }
     case Status::kRefused:
       std::cerr << outcome.message << "\n";
       return kExitBadInput;
@@ -43,12 +48,13 @@ bool TakeFacelets(const Args& args, std::string& facelets) {
     PrintError("give exactly one FACELETS text; see rovan-cli --help");
     return false;
   }
-  if (orchestration::OrderOfFacelets(args[0]) == 0) {
-    PrintError("FACELETS must hold 6N² digits 0 to 5 for an order N from 2 to 7 (" +
+  const std::string own = OwnFacelets(args[0]);
+  if (orchestration::OrderOfFacelets(own) == 0) {
+    PrintError("FACELETS must hold 6N² digits 0 to 5, or 6N² letters U R F D L B, for an order N from 2 to 7 (" +
                std::to_string(args[0].size()) + " characters given)");
     return false;
   }
-  facelets = args[0];
+  facelets = own;
   return true;
 }
 

@@ -14,7 +14,8 @@ int RunAdvanced(const Args& arguments) {
   std::string facelets;
   if (!TakeFacelets(args, facelets)) return kExitBadInput;
   orchestration::EvenOrderCounter counter;  // one solve per run: the first tumble
-  return PrintSolveOutcome(orchestration::RunAdvanced(facelets, options, counter));
+  return PrintSolveOutcome(orchestration::RunAdvanced(facelets, options, counter),
+                           orchestration::OrderOfFacelets(facelets));
 }
 
 const SolveRouteRegistrar registrar(

@@ -13,7 +13,7 @@ int RunBeginner(const Args& arguments) {
   options.primarySolution = TakeFlag(args, "--no-formula") ? 1 : 0;
   std::string facelets;
   if (!TakeFacelets(args, facelets)) return kExitBadInput;
-  return PrintSolveOutcome(orchestration::RunBeginner(facelets, options));
+  return PrintSolveOutcome(orchestration::RunBeginner(facelets, options), orchestration::OrderOfFacelets(facelets));
 }
 
 const SolveRouteRegistrar registrar(

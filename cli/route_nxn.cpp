@@ -3,8 +3,10 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "cli/SolveRoute.h"
 #include "input/Conversions.h"
+#include "solvers/orchestration/LogCells.h"
 #include "solvers/nxn/NxNSolver.h"
 
 namespace cli {
@@ -24,7 +26,7 @@ int RunNxN(const Args& args) {
     PrintError("solve nxn needs exactly one FACELETS text");
     return kExitBadInput;
   }
-  const std::string& facelets = args[0];
+  std::string facelets = args[0];
   const int order = OrderOfLength(facelets.size());
   if (order == 0) {
     PrintError("FACELETS must have 24, 54, 96, 150, 216 or 294 characters (orders 2..7), not " +
@@ -41,7 +43,8 @@ int RunNxN(const Args& args) {
   std::string moves = nxn::LongText(order, solution.moves);
   if (!moves.empty()) moves.pop_back();  // the long form ends every move with a space
   std::cout << "turns: \n"
-            << "moves: " << moves << "\n";
+            << "moves: " << moves << "\n"
+            << StandardLine(order, {}, orchestration::SplitSolution(moves));
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "cli/SolveRoute.h"
 #include "model/MoveLog.h"
 #include "solvers/petrus/PetrusRoute.h"
@@ -23,8 +24,9 @@ int RunPetrus(const Args& args) {
     PrintError("usage: rovan-cli solve petrus FACELETS");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
-  const petrus::RouteResult result = petrus::SolveFacelets(args[0]);
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
+  const petrus::RouteResult result = petrus::SolveFacelets(facelets);
   if (result.code != 0) {
     std::cerr << petrus::RouteMessage(result.code) << "\n";
     return kExitBadInput;
@@ -45,7 +47,7 @@ int RunPetrus(const Args& args) {
   for (const std::string& turn : turns) std::cout << ' ' << turn;
   std::cout << "\nmoves:";
   for (const std::string& move : moves) std::cout << ' ' << move;
-  std::cout << "\n";
+  std::cout << "\n" << StandardLine(3, turns, moves);
   return kExitOk;
 }
 

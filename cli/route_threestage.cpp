@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "cli/SolveRoute.h"
 #include "solvers/threestage/ThreeStageSolver.h"
 
@@ -35,20 +36,22 @@ int RunThreeStage(const Args& given) {
     PrintError("solve threestage needs one FACELETS argument");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
   threestage::Stickers stickers{};
-  for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(args[0][i] - '0');
+  for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(facelets[i] - '0');
   threestage::ThreeStageResult result;
   if (threestage::SolveThreeStage(stickers, mode, result) < 0) {
     PrintError("the colours are not those of a solvable 3x3x3 cube");
     return kExitBadInput;
   }
-  std::string moves;
+  std::vector<std::string> moves;
+  std::string text;
   for (const auto& turn : result.moves) {
-    if (!moves.empty()) moves.push_back(' ');
-    moves += TurnText(turn);
+    moves.push_back(TurnText(turn));
+    text += (text.empty() ? "" : " ") + moves.back();
   }
-  std::cout << "turns: \nmoves: " << moves << "\n";
+  std::cout << "turns: \nmoves: " << text << "\n" << StandardLine(3, {}, moves);
   return kExitOk;
 }
 

@@ -1,7 +1,6 @@
 // rovan-cli solve twophase: the two-phase search ("仙人解法") on a 3×3×3 cube.
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <iostream>
 #include <mutex>
 #include <optional>
@@ -9,8 +8,10 @@
 #include <thread>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "cli/SolveRoute.h"
 #include "input/Conversions.h"
+#include "solvers/orchestration/LogCells.h"
 #include "solvers/twophase/TwoPhaseController.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
 
@@ -66,12 +67,6 @@ class StopTimer {
   std::thread thread_;
 };
 
-std::string ExecutableDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
-
 int RunTwoPhase(const Args& arguments) {
   Args args = arguments;
   std::optional<std::string> secondsText, tablesPath;
@@ -82,7 +77,8 @@ int RunTwoPhase(const Args& arguments) {
     PrintError("solve twophase needs exactly one FACELETS argument");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
 
   const std::vector<std::string> tableFiles =
       tablesPath ? std::vector<std::string>{*tablesPath} : twophase::TableFileCandidates(ExecutableDir());
@@ -94,7 +90,7 @@ int RunTwoPhase(const Args& arguments) {
   bool accepted = false;
   {
     StopTimer timer(seconds);
-    accepted = twophase::Solve(input::ToLabelledFaces(args[0]), &window, tableFiles);
+    accepted = twophase::Solve(input::ToLabelledFaces(facelets), &window, tableFiles);
   }
   if (!accepted) {
     PrintError("the colours do not make a solvable cube");
@@ -107,7 +103,8 @@ int RunTwoPhase(const Args& arguments) {
   }
   const auto turns = twophase::ResultTurns(std::random_device{}());
   std::cout << "turns: " << turns[0] << " " << turns[1] << "\n";
-  std::cout << "moves: " << *best << "\n";
+  std::cout << "moves: " << *best << "\n"
+            << StandardLine(3, {turns[0], turns[1]}, orchestration::SplitSolution(*best));
   return kExitOk;
 }
 
