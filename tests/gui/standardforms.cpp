@@ -3,6 +3,8 @@
 // and the command box taking a pasted standard-notation sequence.
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
 
 #include "GuiTestMain.h"
 #include "shell/CButtonST.h"
@@ -99,6 +101,19 @@ class StandardFormsTest : public QObject {
     LogForm()->PressButton(COpLogForm::kJumpToEnd);
     frame_->UpdateCommandUi();
     QVERIFY(!frame_->Action(cmd::kCopyStandardSolution)->isEnabled());  // nothing left to copy
+  }
+
+  // For looking at the menu: ROVAN_SCREENSHOT_DIR=dir saves the screen with 操作 open.
+  void screenshot() {
+    const QString dir = qEnvironmentVariable("ROVAN_SCREENSHOT_DIR");
+    if (dir.isEmpty()) QSKIP("ROVAN_SCREENSHOT_DIR not set");
+    QMenu* menu = frame_->Menu(QStringLiteral("操作"));
+    frame_->UpdateCommandUi();
+    menu->popup(frame_->mapToGlobal(QPoint(60, 20)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::qWait(200);
+    QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(dir + "/menu.png"));
+    menu->hide();
   }
 
   void commandBoxTakesStandardNotation() {
