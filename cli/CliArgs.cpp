@@ -2,11 +2,20 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <iostream>
+
+#include "cli/CubeForms.h"
 
 namespace cli {
 
 void PrintError(const std::string& message) { std::cerr << "rovan-cli: " << message << "\n"; }
+
+std::string ExecutableDir() {
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string() : exe.parent_path().string();
+}
 
 bool ParseInt(const std::string& text, int min, int max, const char* what, int& out) {
   int value = 0;
@@ -23,7 +32,8 @@ bool ParseInt(const std::string& text, int min, int max, const char* what, int& 
 
 bool ParseOrder(const std::string& text, int& order) { return ParseInt(text, 2, 7, "ORDER", order); }
 
-bool CheckFacelets(const std::string& text, int order) {
+bool CheckFacelets(std::string& text, int order) {
+  text = OwnFacelets(text);
   const size_t expected = static_cast<size_t>(6 * order * order);
   if (text.size() != expected) {
     PrintError("FACELETS for order " + std::to_string(order) + " must have " +
@@ -31,7 +41,7 @@ bool CheckFacelets(const std::string& text, int order) {
     return false;
   }
   if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '5'; })) {
-    PrintError("FACELETS may hold only the colour digits 0 to 5 (U F R B L D)");
+    PrintError("FACELETS may hold only the colour digits 0 to 5 (U F R B L D), or only the letters U R F D L B");
     return false;
   }
   return true;

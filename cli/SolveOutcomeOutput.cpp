@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "model/SolutionCheck.h"
 #include "solvers/orchestration/SolveMessages.h"
 
@@ -28,7 +29,8 @@ int PrintCheckedSolution(const std::string& facelets, const std::vector<std::str
     return kExitBadInput;
   }
   std::cout << "turns: " << Joined(turns) << "\n"
-            << "moves: " << Joined(moves) << "\n";
+            << "moves: " << Joined(moves) << "\n"
+            << StandardLine(orchestration::OrderOfFacelets(facelets), turns, moves);
   return kExitOk;
 }
 
@@ -54,12 +56,13 @@ bool TakeFacelets(const Args& args, std::string& facelets) {
     PrintError("give exactly one FACELETS text; see rovan-cli --help");
     return false;
   }
-  if (orchestration::OrderOfFacelets(args[0]) == 0) {
-    PrintError("FACELETS must hold 6N² digits 0 to 5 for an order N from 2 to 7 (" +
+  const std::string own = OwnFacelets(args[0]);
+  if (orchestration::OrderOfFacelets(own) == 0) {
+    PrintError("FACELETS must hold 6N² digits 0 to 5, or 6N² letters U R F D L B, for an order N from 2 to 7 (" +
                std::to_string(args[0].size()) + " characters given)");
     return false;
   }
-  facelets = args[0];
+  facelets = own;
   return true;
 }
 

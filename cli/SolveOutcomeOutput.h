@@ -1,6 +1,6 @@
 #pragma once
-// How every solving route reports a solve: "turns:" and "moves:" on stdout, a
-// refusal's message on stderr. Nothing is printed as a solution before it has
+// How every solving route reports a solve: "turns:", "moves:" and "standard:"
+// on stdout, a refusal's message on stderr. Nothing is printed as a solution before it has
 // been played on a copy of the input cube and found to solve it.
 #include <string>
 #include <vector>
@@ -19,7 +19,8 @@ int PrintSolveOutcome(const std::string& facelets, const orchestration::SolveOut
 int PrintCheckedSolution(const std::string& facelets, const std::vector<std::string>& turns,
                          const std::vector<std::string>& moves);
 
-// The single FACELETS argument left in args; prints why when it is unusable.
+// The single FACELETS argument left in args, in the program's own form; prints
+// why when it is unusable.
 bool TakeFacelets(const Args& args, std::string& facelets);
 
 }  // namespace cli

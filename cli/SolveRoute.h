@@ -3,7 +3,9 @@
 // cli/route_*.cpp and registers itself here. A route prints
 //   turns: <whole-cube turns made to the cube, space separated>
 //   moves: <the solution as move-log cells, space separated>
-// so that applying the turns and then the moves to the input solves it.
+//   standard: <the turns and then the moves in standard notation>
+// so that applying the turns and then the moves to the input solves it, and so
+// does the standard line alone.
 #include <string>
 #include <vector>
 

@@ -13,8 +13,9 @@ int RunCheck444(const Args& args) {
     PrintError("check444 needs exactly one FACELETS argument (96 digits)");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 4)) return kExitBadInput;
-  std::cout << cube444::Check444(args[0]) << "\n";
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 4)) return kExitBadInput;
+  std::cout << cube444::Check444(facelets) << "\n";
   return kExitOk;
 }
 

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/CubeForms.h"
 #include "document/SessionCube.h"
 #include "model/MoveNotation.h"
 #include "model/viewmath/ViewMath.h"
@@ -13,7 +14,10 @@ namespace {
 // The message the program shows for any file it refuses.
 constexpr const char* kUnexpectedFormat = "Unexpected file format.";
 
-int RunInfo(const Args& args) {
+int RunInfo(const Args& arguments) {
+  Args args = arguments;
+  FaceletForm form = FaceletForm::kDigits;
+  if (!TakeFaceletForm(args, form)) return kExitBadInput;
   if (args.size() != 1) {
     PrintError("session info needs exactly one FILE; see rovan-cli --help");
     return kExitBadInput;
@@ -41,7 +45,7 @@ int RunInfo(const Args& args) {
   std::cout << "order: " << cube.Order() << "\n"
             << "moves: " << cube.MoveCount() << "\n"
             << "zoom: " << data.zoom << "\n"
-            << "facelets: " << cube.ExportColours() << "\n"
+            << FaceletsLine(cube.ExportColours(), form)
             << "stickers: " << cube.ExportStickerTurns() << "\n";
   return kExitOk;
 }
@@ -81,7 +85,7 @@ int RunSession(const Args& arguments) {
 
 const CliRegistrar registrar(
     {"session",
-     "rovan-cli session info FILE\n"
+     "rovan-cli session info [--format digits|urfdlb] FILE\n"
      "    reads a session document (.rvs) and prints \"order:\", \"moves:\" (turn history),\n"
      "    \"zoom:\", \"facelets:\" and \"stickers:\" (sticker turns); a refused file exits 2.\n"
      "rovan-cli session write FILE ORDER TOKEN...\n"

@@ -26,7 +26,11 @@ static void PrintHelp(std::ostream& out) {
             [](const auto& a, const auto& b) { return a.name < b.name; });
   out << "rovan-cli: the Rovan cube program's core from the command line.\n\n"
          "Facelet texts hold 6N² digits '0'..'5' (colours U F R B L D), faces in the order\n"
-         "U, F, R, B, L, D, each face row by row as seen from outside.\n\nSubcommands:\n";
+         "U, F, R, B, L, D, each face row by row as seen from outside. Wherever FACELETS are\n"
+         "taken, the letter form other cube programs use is read too: 6N² letters U R F D L B,\n"
+         "faces in the order U, R, F, D, L, B, each letter naming the face whose centre has\n"
+         "the colour (on even orders: the face the colour belongs to when solved).\n\n"
+         "Subcommands:\n";
   for (const auto& c : commands) out << c.usage << "\n";
   for (const auto& r : cli::SolveRoutes()) out << r.usage << "\n";
   out << "rovan-cli --help\n    this text\n";

@@ -5,8 +5,8 @@
 #include "cli/CliArgs.h"
 #include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
-#include "solvers/orchestration/LogCells.h"
 #include "input/Conversions.h"
+#include "solvers/orchestration/LogCells.h"
 #include "solvers/nxn/NxNSolver.h"
 
 namespace cli {
@@ -26,7 +26,7 @@ int RunNxN(const Args& args) {
     PrintError("solve nxn needs exactly one FACELETS text");
     return kExitBadInput;
   }
-  const std::string& facelets = args[0];
+  std::string facelets = args[0];
   const int order = OrderOfLength(facelets.size());
   if (order == 0) {
     PrintError("FACELETS must have 24, 54, 96, 150, 216 or 294 characters (orders 2..7), not " +

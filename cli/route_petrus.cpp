@@ -24,8 +24,9 @@ int RunPetrus(const Args& args) {
     PrintError("usage: rovan-cli solve petrus FACELETS");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
-  const petrus::RouteResult result = petrus::SolveFacelets(args[0]);
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
+  const petrus::RouteResult result = petrus::SolveFacelets(facelets);
   if (result.code != 0) {
     std::cerr << petrus::RouteMessage(result.code) << "\n";
     return kExitBadInput;
@@ -42,7 +43,7 @@ int RunPetrus(const Args& args) {
   for (const std::string& turn : turns) {
     for (std::string& move : moves) move = movelog::RelabelCommand(RotationOf(turn), move);
   }
-  return PrintCheckedSolution(args[0], turns, moves);
+  return PrintCheckedSolution(facelets, turns, moves);
 }
 
 const SolveRouteRegistrar registrar({"petrus",

@@ -36,9 +36,10 @@ int RunThreeStage(const Args& given) {
     PrintError("solve threestage needs one FACELETS argument");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
   threestage::Stickers stickers{};
-  for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(args[0][i] - '0');
+  for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(facelets[i] - '0');
   threestage::ThreeStageResult result;
   if (threestage::SolveThreeStage(stickers, mode, result) < 0) {
     PrintError("the colours are not those of a solvable 3x3x3 cube");
@@ -46,7 +47,7 @@ int RunThreeStage(const Args& given) {
   }
   std::vector<std::string> moves;
   for (const auto& turn : result.moves) moves.push_back(TurnText(turn));
-  return PrintCheckedSolution(args[0], {}, moves);
+  return PrintCheckedSolution(facelets, {}, moves);
 }
 
 SolveRouteRegistrar registrar({"threestage",

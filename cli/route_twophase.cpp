@@ -2,7 +2,6 @@
 #include <charconv>
 #include <chrono>
 #include <condition_variable>
-#include <filesystem>
 #include <iostream>
 #include <mutex>
 #include <optional>
@@ -13,8 +12,8 @@
 #include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "model/SolutionCheck.h"
-#include "solvers/orchestration/LogCells.h"
 #include "input/Conversions.h"
+#include "solvers/orchestration/LogCells.h"
 #include "solvers/twophase/TwoPhaseController.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
 
@@ -88,11 +87,6 @@ bool ParseSeconds(const std::string& text, double& seconds) {
   return true;
 }
 
-std::string ExecutableDir() {
-  std::error_code ec;
-  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : exe.parent_path().string();
-}
 
 int RunTwoPhase(const Args& arguments) {
   Args args = arguments;
@@ -104,7 +98,8 @@ int RunTwoPhase(const Args& arguments) {
     PrintError("solve twophase needs exactly one FACELETS argument");
     return kExitBadInput;
   }
-  if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  std::string facelets = args[0];
+  if (!CheckFacelets(facelets, 3)) return kExitBadInput;
 
   const std::vector<std::string> tableFiles =
       tablesPath ? std::vector<std::string>{*tablesPath} : twophase::TableFileCandidates(ExecutableDir());
@@ -112,11 +107,11 @@ int RunTwoPhase(const Args& arguments) {
   twophase::PrepareTables(tableFiles, nullptr);
 
   const auto start = Clock::now();
-  PrintingWindow window(start, args[0]);
+  PrintingWindow window(start, facelets);
   bool accepted = false;
   {
     StopTimer timer(seconds);
-    accepted = twophase::Solve(input::ToLabelledFaces(args[0]), &window, tableFiles);
+    accepted = twophase::Solve(input::ToLabelledFaces(facelets), &window, tableFiles);
   }
   if (!accepted) {
     PrintError("the colours do not make a solvable cube");
@@ -129,10 +124,10 @@ int RunTwoPhase(const Args& arguments) {
   }
   if (best->empty()) {
     std::cout << kSolvedText << "\n";
-    return PrintCheckedSolution(args[0], {}, {});
+    return PrintCheckedSolution(facelets, {}, {});
   }
   const auto turns = twophase::ResultTurns(std::random_device{}());
-  return PrintCheckedSolution(args[0], {turns[0], turns[1]}, orchestration::SplitSolution(*best));
+  return PrintCheckedSolution(facelets, {turns[0], turns[1]}, orchestration::SplitSolution(*best));
 }
 
 SolveRouteRegistrar registrar({"twophase",

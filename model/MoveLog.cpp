@@ -131,6 +131,13 @@ std::vector<std::string> MoveLog::Moves() const {
   return moves;
 }
 
+std::vector<std::string> MoveLog::MovesFromCursor() const {
+  std::vector<std::string> moves = Moves();
+  const int played = cursor_ < 0 ? 0 : forwardMode_ ? cursor_ : cursor_ - 1;  // cells 1..played
+  moves.erase(moves.begin(), moves.begin() + std::clamp(played, 0, static_cast<int>(moves.size())));
+  return moves;
+}
+
 std::string MoveLog::PostedText(const PostedStep& step) const {
   const std::string& text = Cell(step.cell);
   return step.forwardMode ? text : InvertCommand(text);

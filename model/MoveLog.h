@@ -60,6 +60,9 @@ class MoveLog {
   int page() const { return pageOffset_ / kCellsPerPage; }
   // The moves between the markers (what a solver loaded), in order.
   std::vector<std::string> Moves() const;
+  // The moves still to play from the cursor to the end: those after the
+  // cursor, and the cursor's own when it was just undone.
+  std::vector<std::string> MovesFromCursor() const;
 
   // The command a posted step plays, read when the owner handles the step.
   std::string PostedText(const PostedStep& step) const;

@@ -423,12 +423,13 @@ void CCubeSolverForm::OnStopRequested() {
 
 void CCubeSolverForm::Send() {
   const std::string text = commandBox_->text().toStdString();
-  if (!orchestration::CheckSendText(text)) {
+  const auto cells = orchestration::ReadSendText(text, frame_.View()->Cube().Order());
+  if (!cells) {
     ShowMessage(QString::fromUtf8(orchestration::kMsgBadCommand));
     return;
   }
   frame_.LogForm()->StopDemonstration();
-  LoadMoves(orchestration::TokeniseSendText(text));
+  LoadMoves(*cells);
 }
 
 void CCubeSolverForm::FastScramble() {

@@ -3,6 +3,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QTimer>
 
 #include "model/FaceVisibility.h"
+#include "model/StandardNotation.h"
+#include "solvers/orchestration/RandomStateScramble.h"
 #include "shell/AppIcon.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CDlgHelp.h"
@@ -72,6 +75,14 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
        [](const F& f) { return f.view_->Cube().MoveCount() > 0; }, Never},
       {cmd::kSlowScramble, &F::OnSlowScramble, Always, Never},
       {cmd::kFastScramble, &F::OnFastScramble, Always, Never},
+      {cmd::kRandomStateScramble, &F::OnRandomStateScramble,
+       [](const F& f) {
+         return orchestration::OffersRandomStateScramble(f.view_->Cube().Order()) &&
+                !f.scrambles_->RandomStateRunning();
+       },
+       Never},
+      {cmd::kCopyStandardSolution, &F::OnCopyStandardSolution,
+       [](const F& f) { return !f.logForm_->Log().MovesFromCursor().empty(); }, Never},
       {cmd::kOptions, &F::OnOptions, Always, Never},
       {cmd::kProjectionView, &F::OnProjectionView,
        [](const F& f) { return f.view_->Cube().Order() == 3; },
@@ -316,6 +327,12 @@ void CMainFrame::OnEditUndo() {
 
 void CMainFrame::OnSlowScramble() { scrambles_->SlowScramble(); }
 void CMainFrame::OnFastScramble() { scrambles_->FastScramble(); }
+void CMainFrame::OnRandomStateScramble() { scrambles_->RandomStateScramble(); }
+
+void CMainFrame::OnCopyStandardSolution() {
+  const std::string text = model::ToStandardText(view_->Cube().Order(), logForm_->Log().MovesFromCursor());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
 void CMainFrame::OnOptions() {
   CPreferencesDlg dialog(this);  // writes the store when it goes out of scope
   dialog.exec();

@@ -73,6 +73,8 @@ class CMainFrame : public QMainWindow {
   void OnEditUndo();
   void OnSlowScramble();
   void OnFastScramble();
+  void OnRandomStateScramble();
+  void OnCopyStandardSolution();
   void OnOptions();
   void OnTheme(int theme);
   void OnProjectionView();

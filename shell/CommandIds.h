@@ -40,6 +40,8 @@ enum CommandId : int {
   kEditCopy = 57634,
   kEditCut = 57635,
   kEditPaste = 57637,
+  kRandomStateScramble = 32850,
+  kCopyStandardSolution = 32851,
 };
 
 }  // namespace cmd

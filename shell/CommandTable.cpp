@@ -35,6 +35,8 @@ constexpr CommandSpec kCommands[] = {
     {0, kTurns, "", {}, "", false},
     {kSlowScramble, kTurns, "慢速乱转", {"F5"}, "慢速随机乱转魔方", false},
     {kFastScramble, kTurns, "高速乱转", {"F6"}, "高速随机乱转魔方", false},
+    {kRandomStateScramble, kTurns, "随机状态打乱", {}, "把二阶或三阶魔方打乱成等概率的随机状态", false},
+    {kCopyStandardSolution, kTurns, "复制解法（标准记号）", {}, "把解答窗口从光标到末尾的步骤用标准记号复制到剪贴板", false},
     {kOptions, kTurns, "配置", {"F8"}, "设置转动、乱转和解法参数", false},
     {kThemeStandard, kLooks, "标准魔方", {}, "纯色贴纸", true},
     {kThemeNumbers, kLooks, "数字魔方", {}, "数字贴图", true},

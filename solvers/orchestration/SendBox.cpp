@@ -1,5 +1,8 @@
 #include "solvers/orchestration/SendBox.h"
 
+#include "model/MoveNotation.h"
+#include "model/StandardNotation.h"
+
 namespace orchestration {
 
 namespace {
@@ -27,6 +30,22 @@ Cells TokeniseSendText(std::string_view text) {
     start = end + 1;
   }
   return out;
+}
+
+std::optional<Cells> ReadSendText(std::string_view text, int order) {
+  bool allRead = true;
+  Cells cells;
+  for (const std::string& token : TokeniseSendText(text)) {
+    const auto standard = model::IsInVocabulary(order, token) ? std::nullopt : model::ReadStandardToken(order, token);
+    if (!standard) {
+      allRead = allRead && model::IsInVocabulary(order, token);
+      cells.push_back(token);
+      continue;
+    }
+    for (std::string& own : model::ProgramTokensOf(order, *standard)) cells.push_back(std::move(own));
+  }
+  if (!allRead && !CheckSendText(text)) return std::nullopt;
+  return cells;
 }
 
 }  // namespace orchestration

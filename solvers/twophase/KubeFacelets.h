@@ -1,6 +1,6 @@
 #pragma once
-// From a CKube back to a labelled facelet text, and uniformly random cubes:
-// for benchmarks, tools and tests.
+// From a CKube back to a labelled facelet text, and uniformly random cubes (for
+// random-state scrambles, benchmarks, tools and tests).
 #include <random>
 #include <string>
 

@@ -65,7 +65,8 @@ class MainWindowTest : public QObject {
              QStringList({"2X2X2魔方", "3X3X3魔方", "4X4X4魔方", "5X5X5魔方", "-", "6X6X6魔方", "7X7X7魔方"}));
     QCOMPARE(MenuTexts(frame_->Menu("游戏")),
              QStringList({"新游戏", "初始状态", "打开...", "保存", "另存为", "-", "退出"}));
-    QCOMPARE(MenuTexts(frame_->Menu("操作")), QStringList({"撤消", "-", "慢速乱转", "高速乱转", "配置"}));
+    QCOMPARE(MenuTexts(frame_->Menu("操作")),
+             QStringList({"撤消", "-", "慢速乱转", "高速乱转", "随机状态打乱", "复制解法（标准记号）", "配置"}));
     QCOMPARE(MenuTexts(frame_->Menu("外观")),
              QStringList({"标准魔方", "数字魔方", "字母魔方", "符号魔方", "图案魔方", "财神魔方", "阴阳魔方",
                           "天下魔方", "投影视图", "阳光效果", "窗口布局", "背景"}));

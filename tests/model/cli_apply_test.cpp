@@ -7,6 +7,7 @@
 #include <set>
 
 #include "StickerOracle.h"
+#include "model/StandardNotation.h"
 #include "tests/fixtures/CliRunner.h"
 
 namespace {
@@ -15,9 +16,9 @@ using cli_test::CliRun;
 
 CliRun RunCli(const std::vector<std::string>& args) { return cli_test::RunCliArgs(args, cli_test::kMergeErrors); }
 
-std::string Expected(const oracle::StickerCube& cube) {
+std::string Expected(const oracle::StickerCube& cube, const std::string& standard) {
   return "facelets: " + cube.Colours() + "\nstickers: " + cube.StickerTurns() +
-         "\nmoves: " + std::to_string(cube.MoveCount()) + "\n";
+         "\nmoves: " + std::to_string(cube.MoveCount()) + "\nstandard: " + standard + "\n";
 }
 
 TEST(CliApply, RandomTokensAgreeWithTheStickerModel) {
@@ -37,7 +38,8 @@ TEST(CliApply, RandomTokensAgreeWithTheStickerModel) {
     }
     const CliRun run = RunCli(args);
     EXPECT_EQ(run.status, 0) << order;
-    EXPECT_EQ(run.out, Expected(expected)) << order;
+    const std::vector<std::string> tokens(args.begin() + 2, args.end());
+    EXPECT_EQ(run.out, Expected(expected, model::ToStandardText(order, tokens))) << order;
   }
 }
 
@@ -48,7 +50,7 @@ TEST(CliApply, StartsFromTheGivenFacelets) {
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("moves: 1\n"), std::string::npos) << run.out;
   const CliRun none = RunCli({"apply", "2", "--state", state});
-  EXPECT_EQ(none.out, "facelets: " + state + "\nstickers: " + std::string(24, '0') + "\nmoves: 0\n");
+  EXPECT_EQ(none.out, "facelets: " + state + "\nstickers: " + std::string(24, '0') + "\nmoves: 0\nstandard: \n");
 }
 
 TEST(CliApply, RefusesUnusableArguments) {

@@ -105,6 +105,31 @@ TEST(MoveLog, ForwardAfterBackReappliesWithoutMovingTheCursor) {
   EXPECT_EQ(cube.moves, (Moves{"R", "U"}));
 }
 
+// Whatever the steps and jumps, the moves played and the moves from the cursor
+// make up the whole sequence.
+TEST(MoveLog, MovesFromCursorAreThoseNotYetPlayed) {
+  MoveLog log;
+  EXPECT_TRUE(log.MovesFromCursor().empty());
+  const Moves all = {"R", "U", "F", "D", "B"};
+  log.LoadSequence(all);
+  EXPECT_EQ(log.MovesFromCursor(), all);
+  AppliedMoves cube;
+  std::srand(18);
+  for (int step = 0; step < 200; ++step) {
+    switch (std::rand() % 6) {
+      case 0: cube.Play(log, log.PressStepBack()); break;
+      case 1:
+        for (const auto& text : log.JumpToStart().commands) cube.Apply(text);
+        break;
+      default: cube.Play(log, log.PressStepForward()); break;
+    }
+    Moves played = cube.moves;
+    const Moves rest = log.MovesFromCursor();
+    played.insert(played.end(), rest.begin(), rest.end());
+    EXPECT_EQ(played, all) << "cursor " << log.cursor() << " mode " << log.forwardMode();
+  }
+}
+
 TEST(MoveLog, JumpsApplyEverythingAtOnce) {
   MoveLog log;
   AppliedMoves cube;

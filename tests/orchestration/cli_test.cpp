@@ -60,9 +60,9 @@ TEST(CliSolve, BeginnerSolvesWithBothMethods) {
 TEST(CliSolve, SolvedCube) {
   const std::string solved = oracle::Solved();
   const CliRun layers = RunCli("solve beginner " + solved);
-  EXPECT_EQ(layers.out, "turns: y\nmoves: ?? [1] [2] [3] [4] [5] [6] @@\n");
+  EXPECT_EQ(layers.out, "turns: y\nmoves: ?? [1] [2] [3] [4] [5] [6] @@\nstandard: y\n");
   const CliRun noFormula = RunCli("solve beginner --no-formula " + solved);
-  EXPECT_EQ(noFormula.out, "turns: \nmoves: ?? [1] [2] [3] [4] [5] [6] @@\n");
+  EXPECT_EQ(noFormula.out, "turns: \nmoves: ?? [1] [2] [3] [4] [5] [6] @@\nstandard: \n");
 }
 
 TEST(CliSolve, RefusalsAndUnusableArguments) {

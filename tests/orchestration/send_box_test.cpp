@@ -45,4 +45,24 @@ TEST(SendBox, Tokenising) {
   for (const auto& row : rows) EXPECT_EQ(orchestration::TokeniseSendText(row.text), row.tokens) << row.text;
 }
 
+// A pasted sequence in standard notation loads as the program's tokens where
+// they differ; the program's own tokens keep their meaning.
+TEST(SendBox, ReadsStandardNotationToo) {
+  struct Row {
+    int order;
+    const char* text;
+    std::optional<Cells> cells;
+  };
+  const Row rows[] = {
+      {3, "R U' (F2.x) L", Cells{"R", "U'", "F2", "x", "L"}},
+      {3, "Rw U 3Rw'", Cells{"TR", "U", "x'"}},
+      {4, "Rw 2R 3Fw2 r", Cells{"TR", "NR", "T3F2", "r"}},  // r stays the second layer
+      {7, "2-3Rw", std::nullopt},
+      {3, "R U K", std::nullopt},
+      {3, "R 7R", std::nullopt},  // no seventh layer; '7' is no character of the notation
+      {3, "R 4R", Cells{"R", "4R"}},  // characters of the notation: loaded as typed
+  };
+  for (const auto& row : rows) EXPECT_EQ(orchestration::ReadSendText(row.text, row.order), row.cells) << row.text;
+}
+
 }  // namespace

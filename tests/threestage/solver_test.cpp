@@ -113,7 +113,9 @@ TEST(SolveThreeStage, CliRoutePrintsMoves) {
   while (fgets(buffer, sizeof buffer, pipe.get())) out += buffer;
   ASSERT_EQ(out.rfind("turns: \nmoves: ", 0), 0u) << out;
   Colours applied = c;
-  const std::string moves = out.substr(std::string("turns: \nmoves: ").size());
+  const size_t movesStart = std::string("turns: \nmoves: ").size();
+  const std::string moves = out.substr(movesStart, out.find('\n', movesStart) - movesStart);
+  EXPECT_EQ(out.substr(movesStart + moves.size()), "\nstandard: " + moves + "\n");  // face turns read alike
   const std::string letters = "RUFLDB";
   for (size_t i = 0; i < moves.size(); ++i) {
     const auto face = letters.find(moves[i]);
