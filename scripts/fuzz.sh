@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Fuzzes the session-file reader with libFuzzer (clang) for a bounded time.
-#   scripts/fuzz.sh [SECONDS]   (default 60)
-# A crashing input is copied to tests/fixtures/session_regressions/, which the
-# document tests read on every run; commit it with the fix.
+# Fuzzes the session-file reader and the two-phase table-file reader with
+# libFuzzer (clang), each for a bounded time.
+#   scripts/fuzz.sh [SESSION_SECONDS] [TABLE_SECONDS]   (defaults 60 and 30)
+# A crashing session input is copied to tests/fixtures/session_regressions/,
+# which the document tests read on every run; commit it with the fix. A crashing
+# table input stays in build-fuzz/table_artifacts/: run build-fuzz/tablefile_fuzz
+# on it to reproduce.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
+session_seconds=${1:-60}
+table_seconds=${2:-30}
 out=build-fuzz
-mkdir -p "$out/corpus" "$out/artifacts"
+mkdir -p "$out/corpus" "$out/artifacts" "$out/table_corpus" "$out/table_artifacts" "$out/objects"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -I. \
-  tests/fuzz/session_fuzz.cpp document/SessionFile.cpp -o "$out/session_fuzz"
-clang++ -std=c++20 -O1 -I. tools/session_seeds.cpp document/SessionFile.cpp -o "$out/session_seeds"
+  tests/fuzz/session_fuzz.cpp document/SessionFile.cpp fileio/RegularFile.cpp -o "$out/session_fuzz"
+clang++ -std=c++20 -O1 -I. tools/session_seeds.cpp document/SessionFile.cpp fileio/RegularFile.cpp \
+  -o "$out/session_seeds"
 "$out/session_seeds" "$out/corpus"
-if ! "$out/session_fuzz" -max_total_time="$seconds" -max_len=32768 -timeout=10 \
+if ! "$out/session_fuzz" -max_total_time="$session_seconds" -max_len=32768 -timeout=10 \
      -artifact_prefix="$out/artifacts/" "$out/corpus" > "$out/fuzz.log" 2>&1; then
   tail -40 "$out/fuzz.log"
   cp "$out"/artifacts/* tests/fixtures/session_regressions/ 2>/dev/null || true
@@ -20,3 +25,25 @@ if ! "$out/session_fuzz" -max_total_time="$seconds" -max_len=32768 -timeout=10 \
   exit 1
 fi
 tail -3 "$out/fuzz.log"
+
+# The table reader under the sanitizers and coverage; what only builds the valid
+# tables it starts from is compiled plain and optimised. Comparisons are not
+# traced: the reader's checks run over millions of entries per input.
+table_builders=(TwoPhaseTables PruneTable Coordinates PermIndex CKube MovesPhase1 Phase1Tables)
+objects=()
+for name in "${table_builders[@]}"; do
+  clang++ -std=c++20 -O2 -I. -c "solvers/twophase/$name.cpp" -o "$out/objects/$name.o"
+  objects+=("$out/objects/$name.o")
+done
+clang++ -std=c++20 -O2 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-coverage=trace-cmp -I. \
+  tests/fuzz/tablefile_fuzz.cpp solvers/twophase/TableFile.cpp fileio/RegularFile.cpp "${objects[@]}" \
+  -o "$out/tablefile_fuzz"
+# A valid table file saves building the tables first (the release tests leave one).
+if [ -f build/RVTomsel.pro ]; then export ROVAN_TABLE_FILE=build/RVTomsel.pro; fi
+if ! "$out/tablefile_fuzz" -max_total_time="$table_seconds" -max_len=4096 -timeout=60 -rss_limit_mb=4096 \
+     -artifact_prefix="$out/table_artifacts/" "$out/table_corpus" > "$out/table_fuzz.log" 2>&1; then
+  tail -40 "$out/table_fuzz.log"
+  echo "The table-file fuzzer found a failing input (in $out/table_artifacts/)." >&2
+  exit 1
+fi
+tail -3 "$out/table_fuzz.log"
