@@ -38,9 +38,19 @@ done
 clang++ -std=c++20 -O2 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-coverage=trace-cmp -I. \
   tests/fuzz/tablefile_fuzz.cpp solvers/twophase/TableFile.cpp fileio/RegularFile.cpp "${objects[@]}" \
   -o "$out/tablefile_fuzz"
+# Seeds, one per kind of input: a short whole file; byte changes in the tables
+# and in the reserved block; entry changes out of range (a move entry, a zero
+# pruning value off the goal) and in range.
+seed() { printf "$2" > "$out/table_corpus/seed-$1"; }
+seed whole '\x00ZQT18\x00\x00\x00'
+seed bytes '\x01\x0f\x88\x1e\x00\x01'
+seed reserved '\x01\x64\x00\x00\x00\xff'
+seed move '\x02\x01\x05\x00\x00\x00\x18\x00'
+seed prune '\x02\x03\x00\x00\x00\x00\x00\x00'
+seed fits '\x02\x00\x07\x00\x00\x00\x01\x00\x04\x10\x00\x00\x00\x11\x00'
 # A valid table file saves building the tables first (the release tests leave one).
 if [ -f build/RVTomsel.pro ]; then export ROVAN_TABLE_FILE=build/RVTomsel.pro; fi
-if ! "$out/tablefile_fuzz" -max_total_time="$table_seconds" -max_len=4096 -timeout=60 -rss_limit_mb=4096 \
+if ! "$out/tablefile_fuzz" -max_total_time="$table_seconds" -max_len=64 -len_control=0 -timeout=60 -rss_limit_mb=4096 \
      -artifact_prefix="$out/table_artifacts/" "$out/table_corpus" > "$out/table_fuzz.log" 2>&1; then
   tail -40 "$out/table_fuzz.log"
   echo "The table-file fuzzer found a failing input (in $out/table_artifacts/)." >&2

@@ -2,7 +2,7 @@
 # Sets up the machine, builds, and runs the whole test suite:
 # the release build (core, rovan-cli and GUI tests under Xvfb), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and the threaded tests
-# under ThreadSanitizer, then a bounded libFuzzer run on the session-file reader.
+# under ThreadSanitizer, then bounded libFuzzer runs on the session-file and table-file readers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${ROVAN_JOBS:-$(nproc)}

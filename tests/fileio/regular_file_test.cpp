@@ -5,12 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "fileio/RegularFile.h"
+#include "tests/fixtures/TempFolder.h"
 #include "tests/fixtures/Watchdog.h"
 
 namespace {
@@ -22,24 +22,8 @@ using test_support::Watchdog;
 
 constexpr std::chrono::seconds kHangLimit{20};
 
-class FileIoTest : public ::testing::Test {
+class FileIoTest : public test_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("fileio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  std::string Put(const std::string& name, const std::string& text) const {
-    std::ofstream(PathOf(name), std::ios::binary) << text;
-    return PathOf(name);
-  }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
   static std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
   static mode_t ModeOf(const std::string& path) {
     struct stat st {};
@@ -52,8 +36,6 @@ class FileIoTest : public ::testing::Test {
     std::sort(names.begin(), names.end());
     return names;
   }
-
-  fs::path dir_;
 };
 
 TEST_F(FileIoTest, ReadsOnlyRegularFilesWithinTheLimit) {

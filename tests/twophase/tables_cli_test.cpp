@@ -5,43 +5,24 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "FaceletModel.h"
 #include "SharedTables.h"
 #include "document/SessionCube.h"
 #include "tests/fixtures/CliRunner.h"
+#include "tests/fixtures/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class TablesOption : public ::testing::Test {
+class TablesOption : public test_support::TempFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::path(::testing::TempDir()) /
-           ("tables_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string PathOf(const std::string& name) const { return (dir_ / name).string(); }
-  static std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  std::string Put(const std::string& name, const std::string& bytes) const {
-    std::ofstream(PathOf(name), std::ios::binary) << bytes;
-    return PathOf(name);
-  }
   static cli_test::CliRun Solve(const std::string& tables) {
     return cli_test::RunCliArgsWithin(60, {"solve", "twophase", "--seconds", "1", "--tables", tables,
                                            twophase_test::kSolvedNet},
                                       cli_test::kMergeErrors);
   }
-
-  fs::path dir_;
 };
 
 TEST_F(TablesOption, OtherFilesAndSpecialFilesAreRefusedAndKept) {
