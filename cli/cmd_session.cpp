@@ -24,8 +24,9 @@ int RunInfo(const Args& arguments) {
   }
   const std::string& path = args[0];
   std::vector<std::uint8_t> bytes;
-  if (!session::ReadFileBytes(path, bytes)) {
-    PrintError(path + ": cannot read the file");
+  const fileio::ReadStatus read = session::ReadSessionFile(path, bytes);
+  if (read != fileio::ReadStatus::kRead) {
+    PrintError(path + ": cannot read the file: " + fileio::ReadProblem(read));
     return kExitBadInput;
   }
   session::SessionData data;

@@ -14,6 +14,7 @@
 #include "model/SolutionCheck.h"
 #include "input/Conversions.h"
 #include "solvers/orchestration/LogCells.h"
+#include "solvers/twophase/TableFile.h"
 #include "solvers/twophase/TwoPhaseController.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
 
@@ -87,6 +88,22 @@ bool ParseSeconds(const std::string& text, double& seconds) {
   return true;
 }
 
+// A file given with --tables is read, and written when it is missing or not
+// valid: refuse any path where that would destroy something else.
+bool TableFileMayBeUsed(const std::string& path) {
+  switch (twophase::InspectTableFilePlace(path)) {
+    case twophase::TableFilePlace::kFree:
+    case twophase::TableFilePlace::kTableFile:
+      return true;
+    case twophase::TableFilePlace::kOtherFile:
+      PrintError(path + ": not a table file of this program; it is left as it is (give a new file name)");
+      return false;
+    case twophase::TableFilePlace::kNotRegular:
+      PrintError(path + ": not a regular file; give a file name for the table file");
+      return false;
+  }
+  return false;
+}
 
 int RunTwoPhase(const Args& arguments) {
   Args args = arguments;
@@ -101,6 +118,7 @@ int RunTwoPhase(const Args& arguments) {
   std::string facelets = args[0];
   if (!CheckFacelets(facelets, 3)) return kExitBadInput;
 
+  if (tablesPath && !TableFileMayBeUsed(*tablesPath)) return kExitBadInput;
   const std::vector<std::string> tableFiles =
       tablesPath ? std::vector<std::string>{*tablesPath} : twophase::TableFileCandidates(ExecutableDir());
   // Tables first, so that the time limit is the search's alone.
@@ -135,7 +153,8 @@ SolveRouteRegistrar registrar({"twophase",
                                "    two-phase search (仙人解法) for 3×3×3: prints \"improved: <ms> <length> <moves>\" for\n"
                                "    every shorter solution, stops when none shorter is reachable or after S seconds\n"
                                "    of search (default 10). Table file: FILE, else RVTomsel.pro beside rovan-cli,\n"
-                               "    else in $XDG_CACHE_HOME/rovan (~/.cache/rovan).",
+                               "    else in $XDG_CACHE_HOME/rovan (~/.cache/rovan). FILE must be missing (it is\n"
+                               "    then written) or a table file; any other file is refused and left alone.",
                                RunTwoPhase});
 
 }  // namespace

@@ -1,11 +1,9 @@
 #include "document/SessionFile.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-#include <unistd.h>
+
+#include "model/viewmath/ViewMath.h"
 
 namespace session {
 
@@ -64,12 +62,36 @@ bool ReadHeaderLine(Reader& in, std::u16string& line) {
 }
 
 bool InRange(std::int32_t v, int lo, int hi) { return v >= lo && v <= hi; }
+bool Near(float v, float target, float tolerance) { return std::fabs(v - target) <= tolerance; }  // false for NaN
+
+// The wheel keeps the zoom within [kZoomMin, kZoomMax] and every preset lies
+// inside; a little room either side, but never a cube too small or too large to see.
+constexpr float kLowestZoom = viewmath::kZoomMin / 2;
+constexpr float kHighestZoom = viewmath::kZoomMax * 2;
+
+// The trackball only ever multiplies rotations: the upper 3×3 stays a rotation
+// (up to the rounding that many drags add up), the rest as in the identity. The
+// bounds are wide; what they keep out is a zero, flattened, mirrored, huge or
+// shifted matrix, which would hide the cube.
+bool IsRotation(const std::array<float, 16>& m) {
+  constexpr int kOutside[] = {3, 7, 11, 12, 13, 14};  // column-major: bottom row, translation
+  for (int i : kOutside)
+    if (!Near(m[i], 0.0f, 0.01f)) return false;
+  if (!Near(m[15], 1.0f, 0.01f)) return false;
+  for (int column = 0; column < 3; ++column) {
+    const float* c = &m[4 * column];
+    const float length = std::sqrt(c[0] * c[0] + c[1] * c[1] + c[2] * c[2]);
+    if (!(length >= 0.5f && length <= 2.0f)) return false;
+  }
+  const float det = m[0] * (m[5] * m[10] - m[9] * m[6]) - m[4] * (m[1] * m[10] - m[9] * m[2]) +
+                    m[8] * (m[1] * m[6] - m[5] * m[2]);
+  return det >= 0.25f && det <= 4.0f;
+}
 
 bool Plausible(const SessionData& d) {
   if (!InRange(d.order, 2, 7) || !InRange(d.moveCounter, 0, 99)) return false;
-  if (!std::isfinite(d.zoom) || d.zoom <= 0.0f) return false;
-  for (float m : d.trackball)
-    if (!std::isfinite(m)) return false;
+  if (!(d.zoom >= kLowestZoom && d.zoom <= kHighestZoom)) return false;  // NaN fails too
+  if (!IsRotation(d.trackball)) return false;
   for (const auto& c : d.cubies) {
     for (int i = 0; i < 6; ++i) {
       if (!InRange(c.faceColour[i], 0, 6) || !InRange(c.stickerTurn[i], 0, 3)) return false;
@@ -152,31 +174,16 @@ std::vector<std::uint8_t> WriteSession(const SessionData& d) {
   return std::move(w.out);
 }
 
+fileio::ReadStatus ReadSessionFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  return fileio::ReadRegularFile(path, kMaxFileBytes, bytes);
+}
+
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return !file.bad();
+  return ReadSessionFile(path, bytes) == fileio::ReadStatus::kRead;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  const std::string temp = path + ".tmp-" + std::to_string(::getpid());
-  {
-    std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-    if (!file) return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    file.flush();
-    if (!file) {
-      file.close();
-      std::remove(temp.c_str());
-      return false;
-    }
-  }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return fileio::ReplaceFile(path, bytes) == fileio::WriteStatus::kWritten;
 }
 
 }  // namespace session

@@ -16,9 +16,12 @@
 // A file is parsed completely into a SessionData and checked before anything of
 // the running session is replaced; saving writes a temporary file renamed into place.
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "fileio/RegularFile.h"
 
 namespace session {
 
@@ -41,7 +44,7 @@ struct TurnRecordData {
 struct SessionData {
   int version = kVersion;
   float zoom = 1.0f;
-  std::array<float, 16> trackball{};
+  std::array<float, 16> trackball{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
   std::int32_t moveCounter = 0;
   std::int32_t order = 3;
   std::vector<CubieRecord> cubies;  // N³, slot order
@@ -53,15 +56,20 @@ enum class ParseResult {
   Loaded,     // `out` holds a checked session
   EmptyFile,  // a file of length 0: open it, change nothing
   Refused,    // wrong header, version above 2, early end or values out of range
+              // (a camera that would not show the cube among them)
 };
 
 ParseResult ParseSession(const std::vector<std::uint8_t>& bytes, SessionData& out);
 // The bytes of a version-2 file (or version 1, without the history, when data.version is 1).
 std::vector<std::uint8_t> WriteSession(const SessionData& data);
 
-// Whole-file helpers. ReadFileBytes fails on a missing or unreadable file.
-// WriteFileAtomically writes beside the target and renames over it, so a failed
-// save leaves the previous file as it was.
+// No session comes near this size (order 7 with a million recorded turns is 12 MB).
+inline constexpr std::size_t kMaxFileBytes = 64u << 20;
+
+// Whole-file helpers over fileio's: only a regular file of at most kMaxFileBytes
+// is read; saving replaces the file as a whole (through symbolic links, keeping
+// its mode), so a failed save leaves the previous file as it was.
+fileio::ReadStatus ReadSessionFile(const std::string& path, std::vector<std::uint8_t>& bytes);
 bool ReadFileBytes(const std::string& path, std::vector<std::uint8_t>& bytes);
 bool WriteFileAtomically(const std::string& path, const std::vector<std::uint8_t>& bytes);
 

@@ -2,8 +2,8 @@
 # Sets up the machine, builds, and runs the whole test suite:
 # the release build (core, rovan-cli and GUI tests under Xvfb), the core tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and the threaded tests
-# under ThreadSanitizer, then bounded libFuzzer runs on the session-file reader
-# and on every solving route.
+# under ThreadSanitizer, then bounded libFuzzer runs on the session-file and
+# table-file readers and on every solving route.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=${ROVAN_JOBS:-$(nproc)}
@@ -23,5 +23,5 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROVAN_SANI
 mapfile -t thread_programs < <(cmake --build build-tsan --target help | sed -n 's/^\(test_[A-Za-z0-9_]*_threads\):.*/\1/p')
 ./scripts/build.sh tsan "${thread_programs[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j "$jobs" -R '^threads[.]' --timeout 1800 --no-tests=error)
-./scripts/fuzz.sh 45
+./scripts/fuzz.sh 40
 echo "All tests passed."

@@ -11,6 +11,7 @@
 #include <chrono>
 #include <thread>
 
+#include "fileio/RegularFile.h"
 #include "model/FaceVisibility.h"
 #include "model/MoveNotation.h"
 #include "model/viewmath/Background.h"
@@ -136,7 +137,13 @@ bool CRubikView::LoadBackgroundFile(const QString& path) {
     Redraw();
     return false;
   }
-  const QImage picture(path);
+  // Through the program's file reader: a FIFO or device chosen by mistake is
+  // refused at once instead of blocking the window.
+  std::vector<std::uint8_t> bytes;
+  QImage picture;
+  if (fileio::ReadRegularFile(path.toStdString(), viewmath::kMaxBackgroundFileBytes, bytes) ==
+      fileio::ReadStatus::kRead)
+    picture.loadFromData(bytes.data(), static_cast<int>(bytes.size()));
   bool loaded = false;
   if (!picture.isNull() && contextReady_ && surface_->MakeCurrent())
     loaded = kind == viewmath::BackgroundFileKind::Jpeg

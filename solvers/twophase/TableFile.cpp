@@ -5,10 +5,9 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <system_error>
 #include <vector>
+
+#include "fileio/RegularFile.h"
 
 namespace twophase {
 
@@ -115,6 +114,26 @@ void CopyInto(const std::vector<std::uint8_t>& data, TwoPhaseTables& tables) {
   }
 }
 
+// The start of a file written by a table writer: the checksum tag, or the magic
+// after the reserved block (left zero by other writers).
+bool BeginsAsTableFile(const std::vector<std::uint8_t>& data) {
+  const bool tagged = data.size() >= sizeof kChecksumTag &&
+                      std::memcmp(data.data(), kChecksumTag, sizeof kChecksumTag) == 0;
+  const bool magic = data.size() >= kReservedBytes + sizeof kTableMagic &&
+                     std::memcmp(data.data() + kReservedBytes, kTableMagic, sizeof kTableMagic) == 0;
+  return tagged || magic;
+}
+
+// Whether the existing regular file at target (links resolved) may be replaced by tables.
+bool MayBecomeTableFile(const std::string& target) {
+  if (std::filesystem::path(target).filename() == kTableFileName) return true;
+  // No table file is larger than this: anything larger is something else.
+  constexpr std::size_t kLargestTableFile = 16u << 20;
+  std::vector<std::uint8_t> data;
+  return fileio::ReadRegularFile(target, kLargestTableFile, data) == fileio::ReadStatus::kRead &&
+         BeginsAsTableFile(data);
+}
+
 }  // namespace
 
 std::size_t ExpectedTableFileLength(const TwoPhaseTables& tables) {
@@ -124,19 +143,8 @@ std::size_t ExpectedTableFileLength(const TwoPhaseTables& tables) {
   return length;
 }
 
-TableFileStatus ReadTableFile(const std::string& path, TwoPhaseTables& tables) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return TableFileStatus::kMissing;
-  const std::size_t expected = ExpectedTableFileLength(tables);
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (ec || size != expected) return TableFileStatus::kWrongLength;
-
-  std::vector<std::uint8_t> data(expected);
-  in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(expected));
-  if (static_cast<std::size_t>(in.gcount()) != expected || in.peek() != std::ifstream::traits_type::eof()) {
-    return TableFileStatus::kWrongLength;
-  }
+TableFileStatus ParseTableFile(const std::vector<std::uint8_t>& data, TwoPhaseTables& tables) {
+  if (data.size() != ExpectedTableFileLength(tables)) return TableFileStatus::kWrongLength;
   if (std::memcmp(data.data() + kReservedBytes, kTableMagic, sizeof kTableMagic) != 0) {
     return TableFileStatus::kBadMagic;
   }
@@ -146,31 +154,35 @@ TableFileStatus ReadTableFile(const std::string& path, TwoPhaseTables& tables) {
   return TableFileStatus::kLoaded;
 }
 
-bool WriteTableFile(const std::string& path, const TwoPhaseTables& tables) {
-  namespace fs = std::filesystem;
-  std::error_code ec;
-  const fs::path target(path);
-  if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
+TableFileStatus ReadTableFile(const std::string& path, TwoPhaseTables& tables) {
+  std::vector<std::uint8_t> data;
+  switch (fileio::ReadRegularFile(path, ExpectedTableFileLength(tables), data)) {
+    case fileio::ReadStatus::kRead: return ParseTableFile(data, tables);
+    case fileio::ReadStatus::kMissing: return TableFileStatus::kMissing;
+    case fileio::ReadStatus::kNotRegular: return TableFileStatus::kNotRegular;
+    case fileio::ReadStatus::kTooLarge: return TableFileStatus::kWrongLength;
+    case fileio::ReadStatus::kUnreadable: return TableFileStatus::kUnreadable;
+  }
+  return TableFileStatus::kUnreadable;
+}
 
-  const std::vector<std::uint8_t> data = Serialise(tables);
-  // A name of its own per writer, so that two programs writing at once do not mix.
-  const fs::path temp = target.string() + ".tmp" + std::to_string(std::random_device{}());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temp, ec);
-      return false;
-    }
+std::vector<std::uint8_t> TableFileBytes(const TwoPhaseTables& tables) { return Serialise(tables); }
+
+TableFilePlace InspectTableFilePlace(const std::string& path) {
+  const std::string target = fileio::ResolveLinks(path);
+  switch (fileio::KindAt(target)) {
+    case fileio::PathKind::kNothing: return TableFilePlace::kFree;
+    case fileio::PathKind::kOther: return TableFilePlace::kNotRegular;
+    case fileio::PathKind::kRegularFile: break;
   }
-  fs::rename(temp, target, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+  return MayBecomeTableFile(target) ? TableFilePlace::kTableFile : TableFilePlace::kOtherFile;
+}
+
+bool WriteTableFile(const std::string& path, const TwoPhaseTables& tables) {
+  fileio::WriteOptions options;
+  options.createFolders = true;
+  options.mayReplace = MayBecomeTableFile;
+  return fileio::ReplaceFile(path, Serialise(tables), options) == fileio::WriteStatus::kWritten;
 }
 
 bool LoadOrBuildTables(TwoPhaseTables& tables, const std::vector<std::string>& files,

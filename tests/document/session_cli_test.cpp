@@ -1,6 +1,7 @@
 // rovan-cli session as a black box: write/info round trips for every order, checked
 // against the file's own history (undoing it must give the solved cube), and refusals.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -149,6 +150,37 @@ TEST_F(SessionCli, RefusedFilesAndArgumentsExitWithAMessage) {
     EXPECT_EQ(run.out.find("facelets:"), std::string::npos) << run.out;
   }
   EXPECT_FALSE(fs::exists(PathOf("w.rvs")));
+}
+
+// Paths that are no readable regular file get the refusal, never a crash and
+// never a wait: a folder, a FIFO without a writer, endless and unreadable files.
+TEST_F(SessionCli, SpecialFilesAreRefusedAtOnce) {
+  const std::string fifo = PathOf("fifo.rvs");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string paths[] = {dir_.string(), fifo, "/dev/zero", "/proc/self/mem"};
+  for (const std::string& path : paths) {
+    const CliRun run = cli_test::RunCliArgsWithin(20, {"session", "info", path}, cli_test::kMergeErrors);
+    EXPECT_EQ(run.status, 2) << path << ": " << run.out;
+    EXPECT_NE(run.out.find("cannot read the file"), std::string::npos) << run.out;
+  }
+}
+
+// Saving through a symbolic link writes the file it names, which keeps its mode.
+TEST_F(SessionCli, WriteThroughALinkKeepsLinkAndMode) {
+  const std::string target = PathOf("kept.rvs");
+  ASSERT_EQ(RunCli({"session", "write", target, "2"}).status, 0);
+  ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+  fs::create_symlink("kept.rvs", PathOf("link.rvs"));
+  ASSERT_EQ(RunCli({"session", "write", PathOf("link.rvs"), "5", "R"}).status, 0);
+  EXPECT_TRUE(fs::is_symlink(PathOf("link.rvs")));
+  EXPECT_EQ(fs::status(target).permissions(), fs::perms(0640));
+  EXPECT_EQ(Field(RunCli({"session", "info", target}).out, "order"), "5");
+  // Over a FIFO nothing is written and the FIFO stays.
+  const std::string fifo = PathOf("fifo.rvs");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const CliRun run = cli_test::RunCliArgsWithin(20, {"session", "write", fifo, "3"}, cli_test::kMergeErrors);
+  EXPECT_EQ(run.status, 1) << run.out;
+  EXPECT_EQ(fs::status(fifo).type(), fs::file_type::fifo);
 }
 
 }  // namespace

@@ -2,8 +2,11 @@
 
 #include <cmath>
 #include <filesystem>
+#include <random>
 
 #include "document/SessionFile.h"
+#include "model/viewmath/ViewMath.h"
+#include "model/viewmath/WTrackball.h"
 
 namespace {
 
@@ -106,6 +109,19 @@ TEST(SessionFile, OutOfRangeValuesAreRefused) {
       {"history dir 2", [](SessionData& d) { d.history[1].dir = 2; }},
       {"not a number zoom", [](SessionData& d) { d.zoom = std::nanf(""); }},
       {"move counter 100", [](SessionData& d) { d.moveCounter = 100; }},
+      // A camera that would show no cube.
+      {"huge zoom", [](SessionData& d) { d.zoom = 3e38f; }},
+      {"tiny zoom", [](SessionData& d) { d.zoom = 1e-38f; }},
+      {"zero zoom", [](SessionData& d) { d.zoom = 0.0f; }},
+      {"infinite zoom", [](SessionData& d) { d.zoom = INFINITY; }},
+      {"all-zero trackball", [](SessionData& d) { d.trackball.fill(0.0f); }},
+      {"not a number in the trackball", [](SessionData& d) { d.trackball[5] = std::nanf(""); }},
+      {"infinity in the trackball", [](SessionData& d) { d.trackball[10] = INFINITY; }},
+      {"huge trackball", [](SessionData& d) { for (float& m : d.trackball) m *= 1e30f; }},
+      {"flattened trackball", [](SessionData& d) { d.trackball[10] = 0.0f; }},
+      {"mirrored trackball", [](SessionData& d) { d.trackball[0] = -1.0f; }},
+      {"shifted far away", [](SessionData& d) { d.trackball[12] = 1e6f; }},
+      {"projective row", [](SessionData& d) { d.trackball[15] = 0.0f; }},
   };
   for (const auto& c : cases) {
     SessionData d = SampleSession(3, 2);
@@ -120,6 +136,28 @@ TEST(SessionFile, OutOfRangeValuesAreRefused) {
   bytes[countAt + 3] = 0x7F;
   SessionData out;
   EXPECT_EQ(session::ParseSession(bytes, out), ParseResult::Refused);
+}
+
+// Every camera the program can save loads again: the zoom limits of the wheel,
+// every preset, and a trackball after a long drag, rounding and all.
+TEST(SessionFile, EveryCameraTheProgramMakesLoads) {
+  std::vector<float> zooms = {viewmath::kZoomMin, viewmath::kZoomMax, 1.28f};
+  for (int order = 2; order <= 7; ++order) {
+    zooms.push_back(viewmath::ShowViewPreset(order, true).zoom);
+    zooms.push_back(viewmath::ShowViewPreset(order, false).zoom);
+  }
+  viewmath::WTrackball trackball;
+  std::mt19937 rng(15);
+  std::uniform_int_distribution<int> pixel(0, 799);
+  trackball.Start(400, 300, 800, 600);
+  for (int move = 0; move < 200000; ++move) trackball.MoveTo(pixel(rng), pixel(rng) * 3 / 4, 800, 600);
+  for (float zoom : zooms) {
+    SessionData d = SampleSession(4, 2);
+    d.zoom = zoom;
+    d.trackball = trackball.matrix;
+    SessionData out;
+    EXPECT_EQ(session::ParseSession(session::WriteSession(d), out), ParseResult::Loaded) << zoom;
+  }
 }
 
 TEST(SessionFile, AtomicWriteReplacesOrKeepsTheOldFile) {

@@ -20,7 +20,7 @@ namespace {
 const std::vector<routes_test::Route>& Routes() {
   static const std::vector<routes_test::Route> routes = [] {
     std::vector<std::string> tables;
-    if (const char* path = std::getenv("ROVAN_FUZZ_TABLES"); path && twophase::PrepareTables({path}, nullptr))
+    if (const char* path = std::getenv("ROVAN_FUZZ_TABLES"); path && *path && twophase::PrepareTables({path}, nullptr))
       tables.push_back(path);
     return routes_test::AllRoutes(tables);
   }();

@@ -1,5 +1,11 @@
 // The main window as the user meets it: menus, keys, states, panes, status bar, close.
+#include <sys/stat.h>
+
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <chrono>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -14,6 +20,7 @@
 #include "shell/CRubikDoc.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
+#include "tests/fixtures/Watchdog.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
 
@@ -138,6 +145,24 @@ class MainWindowTest : public QObject {
     QVERIFY(frame_->Action(cmd::kSunlight)->isChecked());
     QVERIFY(frame_->Action(cmd::kBackgroundNone)->isChecked());
     QVERIFY(!view::gAppearance.background);
+  }
+
+  // A background picture is read by the program's file reader: a picture loads,
+  // while a FIFO or folder with a picture's name is refused at once instead of
+  // blocking the window.
+  void backgroundPictureFiles() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString picture = dir.filePath("picture.jpg");
+    QVERIFY(QFile::copy(":/pictures/background.jpg", picture));
+    QVERIFY(frame_->View()->LoadBackgroundFile(picture));
+    const QString fifo = dir.filePath("fifo.jpg");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(QDir(dir.path()).mkdir("folder.bmp"));
+    for (const QString& path : {fifo, dir.filePath("folder.bmp")}) {
+      test_support::Watchdog watchdog("background " + path.toStdString(), std::chrono::seconds(20));
+      QVERIFY(!frame_->View()->LoadBackgroundFile(path));
+    }
   }
 
   void projectionToggleOnlyForOrderThree() {

@@ -10,6 +10,11 @@
 #include <QTimer>
 #include <QWheelEvent>
 
+#include <sys/stat.h>
+
+#include <QFileInfo>
+#include <chrono>
+
 #include "GuiTestMain.h"
 #include "document/SessionCube.h"
 #include "model/FaceVisibility.h"
@@ -21,6 +26,7 @@
 #include "shell/CommandTable.h"
 #include "shell/RecentFileMenu.h"
 #include "shell/SettingsStore.h"
+#include "tests/fixtures/Watchdog.h"
 #include "view/CRubikView.h"
 
 using shell::CMainFrame;
@@ -421,6 +427,53 @@ class SessionDocTest : public QObject {
     // A file that cannot be opened ends start-up after its message.
     QVERIFY(!shell::ProcessShellCommand(*doc_, {"rovan", PathOf("nowhere.rvs")}));
     QCOMPARE(boxTexts_.size(), 1);
+  }
+
+  // Paths that are no readable regular file: the refusal, at once, and the window,
+  // the cube and the document stay as they were; from the File menu and from the
+  // command line alike.
+  void specialFilesAreRefusedAtOnce() {
+    const QString current = PathOf("current.rvs");
+    View()->ApplyCommand("R", 0, 1, 0);
+    SaveAs(current);
+    View()->ApplyCommand("U", 0, 1, 0);
+    const Snapshot before = Take();
+    const QString fifo = PathOf("fifo.rvs");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString paths[] = {dir_.path(), fifo, "/dev/zero", "/proc/self/mem"};
+    for (const QString& path : paths) {
+      test_support::Watchdog watchdog("opening " + path.toStdString(), std::chrono::seconds(20));
+      boxTexts_.clear();
+      Open(path);
+      QCOMPARE(boxTexts_, QStringList{QString("%1\nFailed to open document.").arg(path)});
+      QVERIFY(Take() == before);
+      boxTexts_.clear();
+      QVERIFY(!shell::ProcessShellCommand(*doc_, {"rovan", path}));
+      QCOMPARE(boxTexts_.size(), 1);
+      QVERIFY(Take() == before);
+    }
+  }
+
+  // Saving through a symbolic link writes the file it names, keeping its mode.
+  void saveThroughALinkKeepsLinkAndMode() {
+    const QString target = PathOf("target.rvs");
+    SaveAs(target);
+    const QByteArray targetName = QFile::encodeName(target);
+    QCOMPARE(::chmod(targetName.constData(), 0640), 0);
+    const QString link = PathOf("link.rvs");
+    QVERIFY(QFile::link(target, link));
+    View()->ApplyCommand("F", 0, 1, 0);
+    SaveAs(link);
+    QVERIFY(boxTexts_.isEmpty());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+    struct stat st {};
+    QCOMPARE(::stat(targetName.constData(), &st), 0);
+    QCOMPARE(st.st_mode & 07777, 0640u);
+    std::vector<std::uint8_t> bytes;
+    QVERIFY(session::ReadFileBytes(target.toStdString(), bytes));
+    session::SessionData data;
+    QCOMPARE(session::ParseSession(bytes, data), session::ParseResult::Loaded);
+    QCOMPARE(static_cast<int>(data.history.size()), View()->Cube().MoveCount());
   }
 };
 

@@ -5,7 +5,11 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 #include "SharedTables.h"
+#include "document/SessionCube.h"
+#include "tests/fixtures/Watchdog.h"
 #include "solvers/twophase/TableFile.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
 
@@ -174,6 +178,87 @@ TEST_F(TableFileTest, CancelledBuildLeavesNoFile) {
   TwoPhaseTables tables;
   EXPECT_FALSE(LoadOrBuildTables(tables, {Path("RVTomsel.pro")}, nullptr, &cancel));
   EXPECT_FALSE(fs::exists(Path("RVTomsel.pro")));
+}
+
+}  // namespace
+
+namespace {
+
+// Where the tables may be written: nothing there, a file named as the program
+// names its table files, or a file that begins as a table file does. Every other
+// file is refused and kept byte for byte; non-regular files are never opened.
+TEST_F(TableFileTest, OnlyTableFilesAreReplaced) {
+  const auto& shared = twophase_test::ReadyTables();
+  ASSERT_TRUE(WriteTableFile(Path("good.pro"), shared));
+  const std::string good = Bytes(Path("good.pro"));
+  std::string older(1030, '\0');  // another writer's start: zero reserved block, then the magic
+  older.replace(1024, 6, std::string("ZQT18\0", 6));
+  const auto session = session::WriteSession(session::CaptureSession(model::WCube(), {}));
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0600), 0);
+  fs::create_directories(dir_ / "folder");
+  fs::create_symlink("/dev/null", Path("null-link"));
+  Put(Path("linked.pro"), good);
+  fs::create_symlink("linked.pro", Path("table-link"));
+
+  struct Case {
+    std::string name;
+    std::string bytes;  // written first unless the name is made above
+    TableFilePlace place;
+  };
+  const Case cases[] = {
+      {"absent.pro", "", TableFilePlace::kFree},
+      {"notes.txt", "a text typed by hand\n", TableFilePlace::kOtherFile},
+      {"game.rvs", std::string(session.begin(), session.end()), TableFilePlace::kOtherFile},
+      {"empty", "", TableFilePlace::kOtherFile},
+      {"cut-short.pro", good.substr(0, 2000), TableFilePlace::kTableFile},
+      {"older.pro", older, TableFilePlace::kTableFile},
+      {"tag-only.pro", good.substr(0, 16), TableFilePlace::kTableFile},
+      {"RVTomsel.pro", "whatever the program left here", TableFilePlace::kTableFile},
+      {"fifo", "", TableFilePlace::kNotRegular},
+      {"folder", "", TableFilePlace::kNotRegular},
+      {"null-link", "", TableFilePlace::kNotRegular},
+      {"table-link", "", TableFilePlace::kTableFile},
+  };
+  for (const Case& c : cases) {
+    const std::string path = Path(c.name);
+    if (!c.bytes.empty() || c.name == "empty") Put(path, c.bytes);
+    test_support::Watchdog watchdog("table file at " + c.name, std::chrono::seconds(20));
+    EXPECT_EQ(InspectTableFilePlace(path), c.place) << c.name;
+    const bool replaceable = c.place == TableFilePlace::kFree || c.place == TableFilePlace::kTableFile;
+    EXPECT_EQ(WriteTableFile(path, shared), replaceable) << c.name;
+    if (c.place == TableFilePlace::kOtherFile) {
+      EXPECT_EQ(Bytes(path), c.bytes) << c.name;
+    }
+    TwoPhaseTables loaded;
+    if (replaceable) {
+      EXPECT_EQ(ReadTableFile(path, loaded), TableFileStatus::kLoaded) << c.name;
+    }
+  }
+  EXPECT_EQ(fs::symlink_status(Path("fifo")).type(), fs::file_type::fifo);
+  EXPECT_TRUE(fs::is_directory(dir_ / "folder"));
+  EXPECT_TRUE(fs::is_symlink(Path("null-link")));
+  EXPECT_TRUE(fs::is_symlink(Path("table-link")));
+  EXPECT_EQ(Bytes(Path("linked.pro")), good);
+}
+
+// A FIFO or folder where a table file may be is passed over at once (reading a
+// FIFO without a writer would wait for ever), and the next place is used.
+TEST_F(TableFileTest, SpecialFilesAreSkippedWithoutWaiting) {
+  const auto& shared = twophase_test::ReadyTables();
+  const std::string fifo = Path("RVTomsel.pro");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  fs::create_directories(dir_ / "folder");
+  ASSERT_TRUE(WriteTableFile(Path("next.pro"), shared));
+  test_support::Watchdog watchdog("loading tables past a FIFO", std::chrono::seconds(20));
+  TwoPhaseTables tables;
+  EXPECT_EQ(ReadTableFile(fifo, tables), TableFileStatus::kNotRegular);
+  EXPECT_EQ(ReadTableFile(Path("folder"), tables), TableFileStatus::kNotRegular);
+  std::vector<std::string> progress;
+  ASSERT_TRUE(LoadOrBuildTables(tables, {fifo, Path("folder"), Path("next.pro")},
+                                [&](const std::string& t) { progress.push_back(t); }));
+  EXPECT_TRUE(progress.empty()) << "loaded, not built";
+  EXPECT_TRUE(SameContents(tables, shared));
+  EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
 }
 
 }  // namespace
