@@ -38,6 +38,12 @@ int PrintSolveOutcome(const orchestration::SolveOutcome& outcome) {
   }
 }
 
+std::optional<std::string> DirectMovesText(const std::string& facelets, orchestration::RouteNotation notation) {
+  const auto moves = orchestration::DirectSolution(facelets, notation);
+  if (!moves) return std::nullopt;
+  return Joined(*moves);
+}
+
 bool TakeFacelets(const Args& args, std::string& facelets) {
   if (args.size() != 1) {
     PrintError("give exactly one FACELETS text; see rovan-cli --help");

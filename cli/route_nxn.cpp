@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "input/Conversions.h"
 #include "solvers/nxn/NxNSolver.h"
@@ -32,6 +33,11 @@ int RunNxN(const Args& args) {
     return kExitBadInput;
   }
   if (!CheckFacelets(facelets, order)) return kExitBadInput;
+  if (const auto direct = DirectMovesText(facelets, orchestration::RouteNotation::kLongForm)) {
+    std::cout << "turns: \n"
+              << "moves: " << *direct << "\n";
+    return kExitOk;
+  }
   nxn::NxNSolution solution;
   const int result = nxn::SolveNxN(order, input::ToSolverFaces(order, facelets), kAdvancedMode, solution);
   if (result < 0) {

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "model/MoveLog.h"
 #include "solvers/petrus/PetrusRoute.h"
@@ -24,6 +25,10 @@ int RunPetrus(const Args& args) {
     return kExitBadInput;
   }
   if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  if (const auto direct = DirectMovesText(args[0], orchestration::RouteNotation::kFaceTurns)) {
+    std::cout << "turns:\nmoves: " << *direct << "\n";
+    return kExitOk;
+  }
   const petrus::RouteResult result = petrus::SolveFacelets(args[0]);
   if (result.code != 0) {
     std::cerr << petrus::RouteMessage(result.code) << "\n";

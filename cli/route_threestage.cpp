@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "solvers/threestage/ThreeStageSolver.h"
 
@@ -36,6 +37,10 @@ int RunThreeStage(const Args& given) {
     return kExitBadInput;
   }
   if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  if (const auto direct = DirectMovesText(args[0], orchestration::RouteNotation::kFaceTurns)) {
+    std::cout << "turns: \nmoves: " << *direct << "\n";
+    return kExitOk;
+  }
   threestage::Stickers stickers{};
   for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(args[0][i] - '0');
   threestage::ThreeStageResult result;

@@ -1,4 +1,5 @@
 // rovan-cli solve twophase: the two-phase search ("仙人解法") on a 3×3×3 cube.
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveOutcomeOutput.h"
 #include "cli/SolveRoute.h"
 #include "input/Conversions.h"
 #include "solvers/twophase/TwoPhaseController.h"
@@ -83,6 +85,15 @@ int RunTwoPhase(const Args& arguments) {
     return kExitBadInput;
   }
   if (!CheckFacelets(args[0], 3)) return kExitBadInput;
+  if (const auto direct = DirectMovesText(args[0], orchestration::RouteNotation::kFaceTurns)) {
+    // As short as any solution the search could prove, so it is the only one shown.
+    const auto turns = twophase::ResultTurns(std::random_device{}());
+    const size_t length = direct->empty() ? 0 : std::count(direct->begin(), direct->end(), ' ') + 1;
+    std::cout << "improved: 0 " << length << " " << *direct << "\n"
+              << "turns: " << turns[0] << " " << turns[1] << "\n"
+              << "moves: " << *direct << "\n";
+    return kExitOk;
+  }
 
   const std::vector<std::string> tableFiles =
       tablesPath ? std::vector<std::string>{*tablesPath} : twophase::TableFileCandidates(ExecutableDir());

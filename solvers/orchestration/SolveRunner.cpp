@@ -1,12 +1,14 @@
 #include "solvers/orchestration/SolveRunner.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "input/Conversions.h"
 #include "model/MoveNotation.h"
 #include "model/WCube.h"
 #include "solvers/layered/CubeSolver.h"
 #include "solvers/noformula/NoFormulaSolver.h"
+#include "solvers/orchestration/DirectSolve.h"
 #include "solvers/orchestration/SolveMessages.h"
 #include "solvers/orchestration/SolverBackends.h"
 
@@ -107,6 +109,26 @@ SolveOutcome SolvePetrus(const std::string& facelets) {
   return out;
 }
 
+// A cube a few turns from solved gets the short search's answer, written as
+// the route writes its moves; the route's method runs only when it finds none.
+std::optional<SolveOutcome> DirectOutcome(const std::string& facelets, Route route) {
+  static constexpr struct {
+    Route route;
+    RouteNotation notation;
+  } kNotations[] = {
+      {Route::kNxNBeginner, RouteNotation::kProgramForm},     {Route::kLayered, RouteNotation::kFaceTurns},
+      {Route::kNoFormula, RouteNotation::kFaceTurns},         {Route::kPetrus, RouteNotation::kFaceTurns},
+      {Route::kCheck444ThenNxN, RouteNotation::kProgramForm}, {Route::kNxNAdvanced, RouteNotation::kProgramForm},
+  };
+  for (const auto& entry : kNotations) {
+    if (entry.route != route) continue;
+    const auto moves = DirectSolution(facelets, entry.notation);
+    if (!moves) return std::nullopt;
+    return Loaded(*moves);
+  }
+  return std::nullopt;  // refused or not offered: the route answers as it always does
+}
+
 }  // namespace
 
 int OrderOfFacelets(const std::string& facelets) {
@@ -120,7 +142,9 @@ int OrderOfFacelets(const std::string& facelets) {
 SolveOutcome RunBeginner(const std::string& facelets, const SolveOptions& options) {
   const int order = OrderOfFacelets(facelets);
   if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
-  switch (BeginnerRoute(order, options)) {
+  const Route route = BeginnerRoute(order, options);
+  if (auto direct = DirectOutcome(facelets, route)) return *direct;
+  switch (route) {
     case Route::kRefuseHighOrder: return Refused(kMsgHighOrder);
     case Route::kNxNBeginner: {
       NxNAnswer answer;
@@ -138,6 +162,7 @@ SolveOutcome RunAdvanced(const std::string& facelets, const SolveOptions& option
   if (order == 0) return WithStatus(Status::kBadInput, "not a facelet text of order 2 to 7");
   const Route route = AdvancedRoute(order, options);
   if (route == Route::kRefuseHighOrder) return Refused(kMsgHighOrder);
+  if (auto direct = DirectOutcome(facelets, route)) return *direct;
   if (route == Route::kPetrus) return SolvePetrus(facelets);
   if (route == Route::kCheck444ThenNxN) {
     const CheckAnswer check = CallCheck444(facelets);
