@@ -12,7 +12,6 @@
 #include "model/WCube.h"
 #include "solvers/nxn/NxNLibrary.h"
 #include "solvers/nxn/NxNSolver.h"
-#include "solvers/nxn/ShortSearch.h"
 #include "solvers/nxn/Solve2x2.h"
 
 namespace {
@@ -85,26 +84,5 @@ BENCHMARK(BM_SolveRandom)
     ->Args({7, 5, 3})
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
-
-// The short search every route runs first, on a scrambled cube: it finds
-// nothing, so this is the whole cost it adds to a solve.
-void BM_ShortSearchMiss(benchmark::State& state) {
-  const int order = static_cast<int>(state.range(0));
-  const auto turns = state.range(1) ? nxn::TurnSet::kAllLayers : nxn::TurnSet::kOuterLayers;
-  std::mt19937 rng(7 + order);
-  const std::string faces = RandomSolverFaces(order, rng);
-  for (auto _ : state) benchmark::DoNotOptimize(nxn::ShortSolution(order, faces, turns));
-  state.counters["depth"] = nxn::ShortSearchDepth(order, turns);
-}
-// order, all layers
-BENCHMARK(BM_ShortSearchMiss)
-    ->Args({2, 1})
-    ->Args({3, 0})
-    ->Args({3, 1})
-    ->Args({4, 1})
-    ->Args({5, 1})
-    ->Args({6, 1})
-    ->Args({7, 1})
-    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
