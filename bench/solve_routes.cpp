@@ -32,6 +32,7 @@
 #include "input/Conversions.h"
 #include "model/MoveNotation.h"
 #include "model/WCube.h"
+#include "tests/fixtures/CliSolveOutput.h"
 
 namespace {
 
@@ -82,19 +83,7 @@ Process RunCli(const std::string& arguments, const std::vector<std::string>& lin
   return p;
 }
 
-struct Answer {
-  std::string turns, moves;
-};
-
-std::vector<Answer> Answers(const std::string& out) {
-  std::vector<Answer> answers;
-  std::istringstream lines(out);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("turns:", 0) == 0) answers.push_back({line.substr(6), ""});
-    if (line.rfind("moves:", 0) == 0 && !answers.empty()) answers.back().moves = line.substr(6);
-  }
-  return answers;
-}
+using Answer = cli_test::SolveAnswer;
 
 std::vector<std::string> MoveTokens(const std::string& moves) {
   std::istringstream in(moves);
@@ -178,7 +167,7 @@ void RunSet(benchmark::State& state, const std::string& route, int order, int tu
         const Process p = RunCli("solve " + route + " " + c, {});
         total += p.seconds;
         cpu += p.cpuSeconds;
-        const auto a = Answers(p.out);
+        const auto a = cli_test::SolveAnswers(p.out);
         answers.push_back(a.empty() ? Answer{} : a.front());
       }
       state.counters["ms_per_cube"] = total / count * 1e3;
@@ -192,7 +181,7 @@ void RunSet(benchmark::State& state, const std::string& route, int order, int tu
       const double cpuPerCube = std::max(0.0, (all.cpuSeconds - one.cpuSeconds) / (count - 1));
       state.counters["cpu_ms_per_cube"] = cpuPerCube * 1e3;
       state.counters["cpu_startup_ms"] = (one.cpuSeconds - cpuPerCube) * 1e3;
-      answers = Answers(all.out);
+      answers = cli_test::SolveAnswers(all.out);
     }
     Judge(order, cubes, turnsFromSolved, answers, f);
   }

@@ -13,6 +13,7 @@
 #include "model/WCube.h"
 #include "solvers/orchestration/SolveRunner.h"
 #include "tests/fixtures/CliRunner.h"
+#include "tests/fixtures/CliSolveOutput.h"
 #include "tests/fixtures/CubeOracle.h"
 
 namespace {
@@ -85,21 +86,6 @@ TEST(NearSolved, WindowRoutesAnswerWithinThreeMovesPerTurn) {
     }
 }
 
-// "turns: ..." and "moves: ..." of each result block.
-struct Answer {
-  std::string turns, moves;
-};
-
-std::vector<Answer> Answers(const std::string& out) {
-  std::vector<Answer> answers;
-  std::istringstream lines(out);
-  for (std::string line; std::getline(lines, line);) {
-    if (line.rfind("turns:", 0) == 0) answers.push_back({line.substr(6), ""});
-    if (line.rfind("moves:", 0) == 0 && !answers.empty()) answers.back().moves = line.substr(6);
-  }
-  return answers;
-}
-
 int TokenCount(const std::string& moves) {
   std::istringstream tokens(moves);
   int count = 0;
@@ -127,7 +113,7 @@ TEST(NearSolved, CommandLineRoutesAnswerWithinThreeMovesPerTurn) {
     }
     const auto run = cli_test::RunCliText(std::string(route.arguments) + " - < " + cli_test::Quoted(inputPath));
     ASSERT_EQ(run.status, 0) << route.arguments << "\n" << run.out;
-    const auto answers = Answers(run.out);
+    const auto answers = cli_test::SolveAnswers(run.out);
     ASSERT_EQ(answers.size(), cases.size()) << route.arguments << "\n" << run.out;
     for (size_t i = 0; i < cases.size(); ++i)
       ExpectShortAnswer(cases[i], answers[i].turns, answers[i].moves, TokenCount(answers[i].moves), route.arguments);
