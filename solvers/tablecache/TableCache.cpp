@@ -115,14 +115,16 @@ std::optional<Bytes> LoadFile(const std::string& path, std::uint64_t key) {
   const std::uintmax_t size = fs::file_size(path, ec);
   if (ec || size < kHeaderBytes || size > kLargestFile) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
-  Bytes file(static_cast<std::size_t>(size));
-  if (!in.read(reinterpret_cast<char*>(file.data()), static_cast<std::streamsize>(size))) return std::nullopt;
-  const std::uint8_t* h = file.data();
+  std::uint8_t h[kHeaderBytes];
+  if (!in.read(reinterpret_cast<char*>(h), kHeaderBytes)) return std::nullopt;
   if (std::memcmp(h, kMagic, sizeof kMagic) != 0 || GetU64(h + 8) != key ||
       GetU64(h + 16) != size - kHeaderBytes) {
     return std::nullopt;
   }
-  Bytes payload(file.begin() + kHeaderBytes, file.end());
+  // Read straight into the payload: table sets are megabytes, a second copy costs.
+  Bytes payload(static_cast<std::size_t>(size - kHeaderBytes));
+  if (!in.read(reinterpret_cast<char*>(payload.data()), static_cast<std::streamsize>(payload.size())))
+    return std::nullopt;
   if (GetU64(h + 24) != Hash(payload.data(), payload.size())) return std::nullopt;
   return payload;
 }
