@@ -27,8 +27,11 @@ class CapturedErrors {
   std::streambuf* saved_;
 };
 
+// The message for the line's own block, without the program's name in front.
 std::string FirstLine(const std::string& text) {
-  const std::string line = text.substr(0, text.find('\n'));
+  static const std::string kProgram = "rovan-cli: ";
+  std::string line = text.substr(0, text.find('\n'));
+  if (line.rfind(kProgram, 0) == 0) line.erase(0, kProgram.size());
   return line.empty() ? "not solved" : line;
 }
 

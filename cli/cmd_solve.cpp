@@ -34,7 +34,7 @@ std::string Usage() {
          "rovan-cli solve ROUTE [options] -\n"
          "    solves one facelet text per line of standard input (empty lines are skipped) in\n"
          "    one process; each result as above, separated by blank lines. A line that is not\n"
-         "    solved prints \"refused: <message>\" and its message on stderr as \"line N: ...\";\n"
+         "    solved prints \"refused: <message>\" and the message on stderr as \"line N: ...\";\n"
          "    the run goes on. Exit 0 when every line was solved, else the status of the first\n"
          "    line that was not.";
 }
