@@ -51,6 +51,7 @@ int PrintSolveOutcome(const std::string& facelets, const orchestration::SolveOut
   }
 }
 
+
 bool TakeFacelets(const Args& args, std::string& facelets) {
   if (args.size() != 1) {
     PrintError("give exactly one FACELETS text; see rovan-cli --help");

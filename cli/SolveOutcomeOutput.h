@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/CliCommand.h"
+#include "solvers/orchestration/DirectSolve.h"
 #include "solvers/orchestration/SolveRunner.h"
 
 namespace cli {

@@ -1,6 +1,7 @@
 #include <iostream>
 
 #include "cli/CliArgs.h"
+#include "cli/SolveBatch.h"
 #include "cli/SolveRoute.h"
 
 namespace cli {
@@ -28,7 +29,10 @@ int RunSolve(const Args& args) {
     return kExitOk;
   }
   for (const auto& route : Registry()) {
-    if (route.name == args[0]) return route.run(Args(args.begin() + 1, args.end()));
+    if (route.name != args[0]) continue;
+    const Args rest(args.begin() + 1, args.end());
+    if (!rest.empty() && rest.back() == "-") return RunSolveBatch(route, rest);
+    return route.run(rest);
   }
   PrintError("the solving route \"" + args[0] + "\" is not built in this version; rovan-cli solve --help lists the routes");
   return kExitNotBuilt;
@@ -38,7 +42,13 @@ std::string Usage() {
   return "rovan-cli solve ROUTE [options] FACELETS\n"
          "    solves the cube given as a facelet text; prints \"turns:\" (whole-cube turns the\n"
          "    route makes) and \"moves:\" (the solution as move-log cells), each checked on a copy\n"
-         "    of the cube first. Routes: see below (rovan-cli solve --help lists them alone).";
+         "    of the cube first. Routes: see below (rovan-cli solve --help lists them alone).\n"
+         "rovan-cli solve ROUTE [options] -\n"
+         "    solves one facelet text per line of standard input (empty lines are skipped) in\n"
+         "    one process; each result as above, separated by blank lines. A line that is not\n"
+         "    solved prints \"refused: <message>\" and the message on stderr as \"line N: ...\";\n"
+         "    the run goes on. Exit 0 when every line was solved, else the status of the first\n"
+         "    line that was not.";
 }
 }  // namespace
 

@@ -1,9 +1,12 @@
 // rovan-cli: the program's core without a window, for scripts, tests and benchmarks.
 #include <algorithm>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/CliCommand.h"
 #include "cli/SolveRoute.h"
+#include "solvers/tablecache/TableCache.h"
+#include "solvers/twophase/TwoPhaseSolver.h"
 
 namespace cli {
 
@@ -41,6 +44,10 @@ int main(int argc, char** argv) {
     PrintHelp(std::cout);
     return argc < 2 ? cli::kExitBadInput : cli::kExitOk;
   }
+  // Solver tables are cached where the two-phase table file is kept.
+  std::error_code ec;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  tablecache::SetFoldersOf(twophase::TableFileCandidates(ec ? std::string() : exe.parent_path().string()));
   const std::string name = argv[1];
   for (const auto& c : cli::Commands()) {
     if (c.name == name) return c.run(cli::Args(argv + 2, argv + argc));

@@ -34,6 +34,8 @@ int RunNxN(const Args& args) {
     return kExitBadInput;
   }
   if (!CheckFacelets(facelets, order)) return kExitBadInput;
+  if (const auto direct = orchestration::DirectSolution(facelets, orchestration::RouteNotation::kLongForm))
+    return PrintCheckedSolution(facelets, {}, *direct);
   nxn::NxNSolution solution;
   const int result = nxn::SolveNxN(order, input::ToSolverFaces(order, facelets), kAdvancedMode, solution);
   if (result < 0) {

@@ -26,6 +26,8 @@ int RunPetrus(const Args& args) {
   }
   std::string facelets = args[0];
   if (!CheckFacelets(facelets, 3)) return kExitBadInput;
+  if (const auto direct = orchestration::DirectSolution(facelets, orchestration::RouteNotation::kFaceTurns))
+    return PrintCheckedSolution(facelets, {}, *direct);
   const petrus::RouteResult result = petrus::SolveFacelets(facelets);
   if (result.code != 0) {
     std::cerr << petrus::RouteMessage(result.code) << "\n";

@@ -38,6 +38,8 @@ int RunThreeStage(const Args& given) {
   }
   std::string facelets = args[0];
   if (!CheckFacelets(facelets, 3)) return kExitBadInput;
+  if (const auto direct = orchestration::DirectSolution(facelets, orchestration::RouteNotation::kFaceTurns))
+    return PrintCheckedSolution(facelets, {}, *direct);
   threestage::Stickers stickers{};
   for (size_t i = 0; i < stickers.size(); ++i) stickers[i] = static_cast<std::uint8_t>(facelets[i] - '0');
   threestage::ThreeStageResult result;

@@ -105,6 +105,16 @@ bool TableFileMayBeUsed(const std::string& path) {
   return false;
 }
 
+// The solved cube's message, or the result turns and the moves.
+int PrintResult(const std::string& facelets, const std::vector<std::string>& moves) {
+  if (moves.empty()) {
+    std::cout << kSolvedText << "\n";
+    return PrintCheckedSolution(facelets, {}, {});
+  }
+  const auto turns = twophase::ResultTurns(std::random_device{}());
+  return PrintCheckedSolution(facelets, {turns[0], turns[1]}, moves);
+}
+
 int RunTwoPhase(const Args& arguments) {
   Args args = arguments;
   std::optional<std::string> secondsText, tablesPath;
@@ -117,6 +127,13 @@ int RunTwoPhase(const Args& arguments) {
   }
   std::string facelets = args[0];
   if (!CheckFacelets(facelets, 3)) return kExitBadInput;
+  if (const auto direct = orchestration::DirectSolution(facelets, orchestration::RouteNotation::kFaceTurns)) {
+    // As short as any solution the search could prove, so it is the only one shown.
+    std::string text;
+    for (const auto& move : *direct) text += " " + move;
+    std::cout << "improved: 0 " << direct->size() << text << "\n";
+    return PrintResult(facelets, *direct);
+  }
 
   if (tablesPath && !TableFileMayBeUsed(*tablesPath)) return kExitBadInput;
   const std::vector<std::string> tableFiles =
@@ -140,12 +157,7 @@ int RunTwoPhase(const Args& arguments) {
     PrintError("stopped before the first solution");
     return kExitFailure;
   }
-  if (best->empty()) {
-    std::cout << kSolvedText << "\n";
-    return PrintCheckedSolution(facelets, {}, {});
-  }
-  const auto turns = twophase::ResultTurns(std::random_device{}());
-  return PrintCheckedSolution(facelets, {turns[0], turns[1]}, orchestration::SplitSolution(*best));
+  return PrintResult(facelets, orchestration::SplitSolution(*best));
 }
 
 SolveRouteRegistrar registrar({"twophase",

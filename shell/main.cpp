@@ -7,6 +7,8 @@
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
 #include "shell/SettingsStore.h"
+#include "solvers/tablecache/TableCache.h"
+#include "solvers/twophase/TwoPhaseSolver.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
 #include "view/GlFormat.h"
@@ -16,6 +18,8 @@ int main(int argc, char* argv[]) {
   view::SetDefaultGlFormat();  // before the application object, or GL gets no depth buffer
   QApplication app(argc, argv);
   shell::RegisterSettingsLocation();
+  // Solver tables are cached where the two-phase table file is kept.
+  tablecache::SetFoldersOf(twophase::TableFileCandidates(QCoreApplication::applicationDirPath().toStdString()));
   QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
   QApplication::setWindowIcon(shell::AppIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("rovan"));  // matches the installed rovan.desktop

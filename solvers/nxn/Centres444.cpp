@@ -1,6 +1,7 @@
 #include "solvers/nxn/Centres444.h"
 
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <mutex>
@@ -15,29 +16,35 @@ constexpr std::uint8_t kUnreached = 0xFF;
 
 struct CentreTable {
   std::array<std::array<int, kCentres>, kMoves> moveTo{};  // centre index → centre index
-  std::array<int, 4 * kCentres * 7> binom{};
   std::vector<std::uint8_t> depth;  // by placement rank
 };
 
-int Binomial(int n, int k) {
+constexpr int Binomial(int n, int k) {
   if (k < 0 || k > n) return 0;
   long r = 1;
   for (int i = 1; i <= k; ++i) r = r * (n - k + i) / i;
   return static_cast<int>(r);
 }
 
+// kBinomial[i][k] = C(i, k) for the ranks below; the table build ranks every
+// placement 36 times, so this stays out of the loop.
+constexpr auto kBinomial = [] {
+  std::array<std::array<int, 5>, kCentres> table{};
+  for (int i = 0; i < kCentres; ++i)
+    for (int k = 0; k <= 4; ++k) table[i][k] = Binomial(i, k);
+  return table;
+}();
+
 // Rank of a 4-set of centre indexes (combinatorial number system).
 int Rank(std::uint32_t set) {
   int rank = 0, k = 0;
-  for (int i = 0; i < kCentres; ++i)
-    if (set >> i & 1) rank += Binomial(i, ++k);
+  for (; set != 0; set &= set - 1) rank += kBinomial[std::countr_zero(set)][++k];
   return rank;
 }
 
 std::uint32_t Moved(const CentreTable& t, std::uint32_t set, int m) {
   std::uint32_t out = 0;
-  for (int i = 0; i < kCentres; ++i)
-    if (set >> i & 1) out |= 1u << t.moveTo[m][i];
+  for (; set != 0; set &= set - 1) out |= 1u << t.moveTo[m][std::countr_zero(set)];
   return out;
 }
 

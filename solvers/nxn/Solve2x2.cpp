@@ -15,13 +15,16 @@ constexpr int kPerms = 5040;    // 7!
 constexpr int kTwists = 729;    // 3^6, the seventh twist follows from the others
 constexpr int kMoves = 9;       // L, U, F by 1..3 quarter turns
 constexpr std::uint8_t kUnreached = 0xFF;
+constexpr int kLongest = 11;  // every state is within 11 face turns
 
 struct Tables {
   std::array<int, 8> slotOfCorner{};  // geometry corner index → slot 0..6, 7 for the fixed one
   std::array<int, kSlots> cornerOfSlot{};
   std::vector<std::array<std::uint16_t, kMoves>> permMove;
   std::vector<std::array<std::uint16_t, kMoves>> twistMove;
-  std::vector<std::uint8_t> distance;  // by perm·729 + twist
+  // Fewest turns that place the corners, and that orient them: together a
+  // lower bound on the distance that the search prunes with.
+  std::vector<std::uint8_t> permDistance, twistDistance;
 };
 
 int RankPerm(const std::array<int, kSlots>& p) {
@@ -103,6 +106,24 @@ std::array<int, kSlots> UnrankTwist(int r) {
 
 MoveCode MoveOf(int m) { return MakeMove(m / 3, 0, m % 3 + 1); }
 
+// Distances from solved in one coordinate, by breadth-first search.
+template <class MoveTable>
+std::vector<std::uint8_t> Distances(const MoveTable& move, size_t states) {
+  std::vector<std::uint8_t> distance(states, kUnreached);
+  std::vector<int> queue = {0};
+  distance[0] = 0;
+  for (size_t head = 0; head < queue.size(); ++head) {
+    const int from = queue[head];
+    for (int m = 0; m < kMoves; ++m) {
+      const int to = move[from][m];
+      if (distance[to] != kUnreached) continue;
+      distance[to] = static_cast<std::uint8_t>(distance[from] + 1);
+      queue.push_back(to);
+    }
+  }
+  return distance;
+}
+
 std::unique_ptr<Tables> Build() {
   const Geometry& g = GeometryOf(2);
   auto t = std::make_unique<Tables>();
@@ -116,45 +137,36 @@ std::unique_ptr<Tables> Build() {
       t->cornerOfSlot[next++] = c;
     }
   }
+  // Each move once on the solved stickers: slot i then holds the content of
+  // slot from[m][i], twisted further by twist[m][i].
   const std::array<int, kSlots> identity = {0, 1, 2, 3, 4, 5, 6};
   const std::array<int, kSlots> untwisted{};
+  std::array<std::array<int, kSlots>, kMoves> from{}, twist{};
+  for (int m = 0; m < kMoves; ++m) {
+    Stickers s = Compose(g, *t, identity, untwisted);
+    ApplyTurn(g, s, m / 3, 0, m % 3 + 1);
+    Decompose(g, *t, s, from[m], twist[m]);
+  }
   t->permMove.resize(kPerms);
   t->twistMove.resize(kTwists);
-  std::array<int, kSlots> p{}, tw{};
   for (int r = 0; r < kPerms; ++r) {
-    const Stickers base = Compose(g, *t, UnrankPerm(r), untwisted);
+    const std::array<int, kSlots> p = UnrankPerm(r);
     for (int m = 0; m < kMoves; ++m) {
-      Stickers s = base;
-      ApplyTurn(g, s, m / 3, 0, m % 3 + 1);
-      Decompose(g, *t, s, p, tw);
-      t->permMove[r][m] = static_cast<std::uint16_t>(RankPerm(p));
+      std::array<int, kSlots> moved{};
+      for (int i = 0; i < kSlots; ++i) moved[i] = p[from[m][i]];
+      t->permMove[r][m] = static_cast<std::uint16_t>(RankPerm(moved));
     }
   }
   for (int r = 0; r < kTwists; ++r) {
-    const Stickers base = Compose(g, *t, identity, UnrankTwist(r));
+    const std::array<int, kSlots> tw = UnrankTwist(r);
     for (int m = 0; m < kMoves; ++m) {
-      Stickers s = base;
-      ApplyTurn(g, s, m / 3, 0, m % 3 + 1);
-      Decompose(g, *t, s, p, tw);
-      t->twistMove[r][m] = static_cast<std::uint16_t>(RankTwist(tw));
+      std::array<int, kSlots> moved{};
+      for (int i = 0; i < kSlots; ++i) moved[i] = (tw[from[m][i]] + twist[m][i]) % 3;
+      t->twistMove[r][m] = static_cast<std::uint16_t>(RankTwist(moved));
     }
   }
-  t->distance.assign(k2x2States, kUnreached);
-  std::vector<int> frontier = {0}, following;
-  t->distance[0] = 0;
-  for (int depth = 0; !frontier.empty(); ++depth) {
-    following.clear();
-    for (int state : frontier) {
-      const int perm = state / kTwists, twist = state % kTwists;
-      for (int m = 0; m < kMoves; ++m) {
-        const int to = t->permMove[perm][m] * kTwists + t->twistMove[twist][m];
-        if (t->distance[to] != kUnreached) continue;
-        t->distance[to] = static_cast<std::uint8_t>(depth + 1);
-        following.push_back(to);
-      }
-    }
-    frontier.swap(following);
-  }
+  t->permDistance = Distances(t->permMove, kPerms);
+  t->twistDistance = Distances(t->twistMove, kTwists);
   return t;
 }
 
@@ -171,6 +183,9 @@ int StateOf(const Tables& t, const Stickers& s) {
   return RankPerm(p) * kTwists + RankTwist(tw);
 }
 
+// Iterative deepening on the length, pruned by the two coordinate distances;
+// turns are tried in code order and never twice in a row on one axis, so the
+// first solution found is the first optimal one in that order.
 struct Search {
   const Tables& t;
   int mode;
@@ -178,11 +193,12 @@ struct Search {
   int bestHalves = 1 << 30;
   bool done = false;
 
-  // Follows only moves that lower the distance, so every path found is optimal.
-  void Run(int state, int lastAxis) {
+  int Bound(int perm, int twist) const { return std::max(t.permDistance[perm], t.twistDistance[twist]); }
+
+  void Run(int perm, int twist, int left, int lastAxis) {
     if (done) return;
-    const int d = t.distance[state];
-    if (d == 0) {
+    if (Bound(perm, twist) > left) return;
+    if (left == 0) {  // a bound of 0: solved
       const int halves = static_cast<int>(std::count_if(path.begin(), path.end(),
                                                         [](MoveCode m) { return AmountOf(m) == 2; }));
       if (halves < bestHalves) {
@@ -192,15 +208,22 @@ struct Search {
       done = mode == 0 || halves == 0;
       return;
     }
-    const int perm = state / kTwists, twist = state % kTwists;
     for (int m = 0; m < kMoves && !done; ++m) {
       if (m / 3 == lastAxis) continue;
-      const int to = t.permMove[perm][m] * kTwists + t.twistMove[twist][m];
-      if (t.distance[to] != d - 1) continue;
       path.push_back(MoveOf(m));
-      Run(to, m / 3);
+      Run(t.permMove[perm][m], t.twistMove[twist][m], left - 1, m / 3);
       path.pop_back();
     }
+  }
+
+  // Searches lengths from the lower bound up; false only for a state no length reaches.
+  bool Solve(int state) {
+    const int perm = state / kTwists, twist = state % kTwists;
+    for (int length = Bound(perm, twist); length <= kLongest; ++length) {
+      Run(perm, twist, length, -1);
+      if (bestHalves != 1 << 30) return true;
+    }
+    return false;
   }
 };
 
@@ -208,15 +231,12 @@ struct Search {
 
 void Prepare2x2Tables() { TablesOnce(); }
 
-int Distance2x2(const Stickers& stickers) {
-  const Tables& t = TablesOnce();
-  return t.distance[StateOf(t, stickers)];
-}
+int Distance2x2(const Stickers& stickers) { return static_cast<int>(Solve2x2(stickers, 0).size()); }
 
 MoveList Solve2x2(const Stickers& stickers, int mode) {
   const Tables& t = TablesOnce();
   Search search{t, mode, {}, {}};
-  search.Run(StateOf(t, stickers), -1);
+  search.Solve(StateOf(t, stickers));
   return search.best;
 }
 

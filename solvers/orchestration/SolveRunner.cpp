@@ -1,6 +1,7 @@
 #include "solvers/orchestration/SolveRunner.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "input/Conversions.h"
 #include "model/MoveNotation.h"
@@ -8,6 +9,7 @@
 #include "model/WCube.h"
 #include "solvers/layered/CubeSolver.h"
 #include "solvers/noformula/NoFormulaSolver.h"
+#include "solvers/orchestration/DirectSolve.h"
 #include "solvers/orchestration/SolveMessages.h"
 #include "solvers/orchestration/SolverBackends.h"
 
@@ -108,6 +110,26 @@ SolveOutcome SolvePetrus(const std::string& facelets) {
   return out;
 }
 
+// A cube a few turns from solved gets the short search's answer, written as
+// the route writes its moves; the route's method runs only when it finds none.
+std::optional<SolveOutcome> DirectOutcome(const std::string& facelets, Route route) {
+  static constexpr struct {
+    Route route;
+    RouteNotation notation;
+  } kNotations[] = {
+      {Route::kNxNBeginner, RouteNotation::kProgramForm},     {Route::kLayered, RouteNotation::kFaceTurns},
+      {Route::kNoFormula, RouteNotation::kFaceTurns},         {Route::kPetrus, RouteNotation::kFaceTurns},
+      {Route::kCheck444ThenNxN, RouteNotation::kProgramForm}, {Route::kNxNAdvanced, RouteNotation::kProgramForm},
+  };
+  for (const auto& entry : kNotations) {
+    if (entry.route != route) continue;
+    const auto moves = DirectSolution(facelets, entry.notation);
+    if (!moves) return std::nullopt;
+    return Loaded(*moves);
+  }
+  return std::nullopt;  // refused or not offered: the route answers as it always does
+}
+
 // A loaded result is played on a copy of the cube first; one that does not
 // solve it is refused with the colour message, and neither cube nor log moves.
 SolveOutcome Checked(const std::string& facelets, SolveOutcome out) {
@@ -117,7 +139,9 @@ SolveOutcome Checked(const std::string& facelets, SolveOutcome out) {
 }
 
 SolveOutcome BeginnerUnchecked(const std::string& facelets, int order, const SolveOptions& options) {
-  switch (BeginnerRoute(order, options)) {
+  const Route route = BeginnerRoute(order, options);
+  if (auto direct = DirectOutcome(facelets, route)) return *direct;
+  switch (route) {
     case Route::kRefuseHighOrder: return Refused(kMsgHighOrder);
     case Route::kNxNBeginner: {
       NxNAnswer answer;
@@ -133,6 +157,7 @@ SolveOutcome AdvancedUnchecked(const std::string& facelets, int order, const Sol
                                EvenOrderCounter& counter) {
   const Route route = AdvancedRoute(order, options);
   if (route == Route::kRefuseHighOrder) return Refused(kMsgHighOrder);
+  if (auto direct = DirectOutcome(facelets, route)) return *direct;
   if (route == Route::kPetrus) return SolvePetrus(facelets);
   if (route == Route::kCheck444ThenNxN) {
     const CheckAnswer check = CallCheck444(facelets);

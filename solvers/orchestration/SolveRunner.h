@@ -35,6 +35,8 @@ struct SolveOutcome {
 };
 
 // "初级解法" and "高级解法". The advanced solve of even orders advances the counter.
+// A cube a few layer turns from solved gets the short search's answer
+// (DirectSolve.h) with no whole-cube turns, whatever the route.
 SolveOutcome RunBeginner(const std::string& facelets, const SolveOptions& options);
 SolveOutcome RunAdvanced(const std::string& facelets, const SolveOptions& options,
                          EvenOrderCounter& counter);

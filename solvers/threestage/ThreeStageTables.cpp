@@ -2,6 +2,7 @@
 
 #include "solvers/threestage/MoveSequences.h"
 #include "solvers/threestage/SequenceRecord.h"
+#include "solvers/threestage/TablesFile.h"
 #include "solvers/threestage/data/StoredSequences.h"
 
 namespace threestage {
@@ -218,7 +219,7 @@ ThreeStageTables BuildThreeStageTables() {
 }
 
 const ThreeStageTables& Tables() {
-  static const ThreeStageTables tables = BuildThreeStageTables();
+  static const ThreeStageTables tables = LoadOrBuildThreeStageTables();
   return tables;
 }
 

@@ -9,8 +9,8 @@
 //     diagonal second  FR, BL with FL, BR home            32 400 cases
 //   last layer     placement of the D corners and edges  746 496 cases  a sequence of ≤ 16 turns
 //                  (only 62 208 placements can occur)
-// All are built once per process at first use from the stored sequence lists
-// and are read-only afterwards.
+// All are built from the stored sequence lists once per machine (then kept in
+// the table cache, TablesFile.h) and loaded at first use; read-only afterwards.
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -101,7 +101,7 @@ struct ThreeStageTables {
 std::vector<std::uint8_t> BuildCrossTable(std::vector<std::uint8_t>* distances = nullptr);
 // Builds a fresh set (the process-wide one below is built once).
 ThreeStageTables BuildThreeStageTables();
-// The process-wide tables, built on first call (thread-safe).
+// The process-wide tables, loaded or built on first call (thread-safe).
 const ThreeStageTables& Tables();
 
 }  // namespace threestage

@@ -246,6 +246,19 @@ class SolveFormTest : public QObject {
     PlayLogAndExpectSolved();
   }
 
+  // A cube one inner turn from solved gets a one-move answer in the log, which
+  // playing solves.
+  void advancedAnswersANearSolvedCubeDirectly() {
+    frame_->RunCommand(cmd::kNewGame5);
+    frame_->View()->ApplyCommand("N3F'", 0, 0, 0);
+    Form()->Button(CCubeSolverForm::kAdvanced)->click();
+    const auto cells = LogCells();
+    QCOMPARE(cells[0], std::string("??"));
+    QCOMPARE(cells[1], std::string("MB'"));
+    QCOMPARE(cells[2], std::string("@@"));
+    PlayLogAndExpectSolved();
+  }
+
   void refusedColouringChangesNothing() {
     QVERIFY(Log()->LoadSequence({"R", "U"}));
     std::string colours = Cube().ExportColours();

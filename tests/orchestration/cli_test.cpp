@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -15,7 +16,7 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::string& arguments) {
-  const std::string errFile = ::testing::TempDir() + "rovan_cli_stderr.txt";
+  const std::string errFile = ::testing::TempDir() + "rovan_cli_stderr_" + std::to_string(getpid()) + ".txt";
   const std::string command = std::string(ROVAN_CLI_PATH) + " " + arguments + " 2>" + errFile;
   CliRun run{-1, "", ""};
   if (FILE* pipe = popen(command.c_str(), "r")) {
