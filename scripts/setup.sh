@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth imagemagick
   clang libclang-rt-14-dev
   fonts-wqy-microhei fonts-liberation2
+  lintian appstream desktop-file-utils
 )
 
 missing=()
