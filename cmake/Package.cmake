@@ -28,9 +28,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Rovan maintainers <rovan@localhost>")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 # Shared libraries found by dpkg-shlibdeps, plus what is loaded at run time and
-# so invisible to it: the GL drivers, and fonts for the Chinese texts and "Arial".
+# so invisible to it: the GL drivers, fonts for the Chinese texts and "Arial", and
+# Qt's own translations of its standard dialogs and buttons.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libgl1-mesa-dri, fonts-wqy-microhei | fonts-noto-cjk, fonts-liberation2")
+  "libgl1-mesa-dri, fonts-wqy-microhei | fonts-noto-cjk, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins, qt6-wayland")
 include(CPack)

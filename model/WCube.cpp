@@ -80,6 +80,7 @@ WCube& WCube::operator=(const WCube& other) {
   }
   slotCentre_ = other.slotCentre_;
   history = other.history;
+  redo_ = other.redo_;
   abortAnimation = other.abortAnimation;
   presenter_ = nullptr;
   return *this;
@@ -116,7 +117,7 @@ void WCube::Init() {
       }
     }
   }
-  history.clear();
+  ClearHistory();
   gFaceVisibility.Reset();
 }
 
@@ -139,10 +140,16 @@ std::string WCube::ExportColours() const { return ExportField(*this, &WCubePiece
 
 std::string WCube::ExportStickerTurns() const { return ExportField(*this, &WCubePiece::stickerTurn); }
 
-int WCube::ImportColours(std::string_view text) { return ImportField(*this, text, &WCubePiece::faceColour); }
+int WCube::ImportColours(std::string_view text) {
+  const int read = ImportField(*this, text, &WCubePiece::faceColour);
+  if (read) redo_.clear();
+  return read;
+}
 
 int WCube::ImportStickerTurns(std::string_view text) {
-  return ImportField(*this, text, &WCubePiece::stickerTurn);
+  const int read = ImportField(*this, text, &WCubePiece::stickerTurn);
+  if (read) redo_.clear();
+  return read;
 }
 
 }  // namespace model

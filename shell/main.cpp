@@ -3,9 +3,10 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 
-#include "shell/AppIcon.h"
+#include "shell/AppSetup.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
+#include "shell/Language.h"
 #include "shell/SettingsStore.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
@@ -15,15 +16,13 @@
 int main(int argc, char* argv[]) {
   view::SetDefaultGlFormat();  // before the application object, or GL gets no depth buffer
   QApplication app(argc, argv);
-  shell::RegisterSettingsLocation();
-  QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
-  QApplication::setWindowIcon(shell::AppIcon());
-  QGuiApplication::setDesktopFileName(QStringLiteral("rovan"));  // matches the installed rovan.desktop
+  shell::SetUpApplication(app);
+  const QStringList arguments = QApplication::arguments();
 
   shell::CRubikDoc doc;
   shell::CMainFrame frame(doc);
   // A document named on the command line that cannot be opened ends start-up.
-  if (!shell::ProcessShellCommand(doc, QApplication::arguments())) return 1;
+  if (!shell::ProcessShellCommand(doc, shell::WithoutLanguageOption(arguments))) return 1;
 
   view::TurnSounds sounds;
   shell::LoadSettings();
@@ -33,6 +32,7 @@ int main(int argc, char* argv[]) {
   }
 
   frame.View()->SetSounds(&sounds);
+  frame.ApplyLayout(shell::LoadWindowLayout());
   frame.show();
   // The view makes its OpenGL context when its window first appears on screen.
   QElapsedTimer waited;
@@ -40,9 +40,10 @@ int main(int argc, char* argv[]) {
   while (!frame.View()->HasContext() && waited.elapsed() < 3000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   if (!frame.View()->HasContext()) {
-    QMessageBox::critical(&frame, QString::fromUtf8(shell::kApplicationName),
-                          QStringLiteral("OpenGL initialization error"));
+    QMessageBox::critical(&frame, shell::ApplicationTitle(), QStringLiteral("OpenGL initialization error"));
     return 1;
   }
-  return app.exec();
+  const int result = app.exec();
+  shell::SaveWindowLayout(frame.Layout());
+  return result;
 }
