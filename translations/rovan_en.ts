@@ -454,7 +454,7 @@ A virtual cube needs no colours: solve it directly.</translation>
     <name>shell::CCubeSolverForm</name>
     <message>
         <source>第一步：选用魔方涂色工具</source>
-        <translation>Step 1: choose a colour tool</translation>
+        <translation>Step 1: choose a colour</translation>
     </message>
     <message>
         <source>所选颜色</source>
@@ -462,11 +462,11 @@ A virtual cube needs no colours: solve it directly.</translation>
     </message>
     <message>
         <source>第二步：使用涂色工具对魔方平面图涂色</source>
-        <translation>Step 2: paint the cube&apos;s net with the tool</translation>
+        <translation>Step 2: paint the net</translation>
     </message>
     <message>
         <source>第三步：应用当前涂色方案到魔方并求解</source>
-        <translation>Step 3: apply the colours to the cube and solve it</translation>
+        <translation>Step 3: apply and solve</translation>
     </message>
     <message>
         <source>魔方命令</source>

@@ -98,7 +98,6 @@ class WindowLayoutTest : public QObject {
     QTRY_COMPARE(frame_->size(), screen.size());
     Settle();
     QVERIFY(v->width() > 476 && v->height() > 400);
-    qDebug() << "maximised state:" << frame_->isMaximized();
     QCOMPARE(frame_->statusBar()->isSizeGripEnabled(), !frame_->isMaximized());
     for (const StickerDrag& d : kPresetDrags) {
       frame_->RunCommand(cmd::kNewGame3);
