@@ -30,6 +30,7 @@ endif()
 # with the sources (the core marks its few user-visible texts ROVAN_TR_NOOP).
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 set(translated_core_sources
+  ${CMAKE_SOURCE_DIR}/appinfo/BuildDate.h
   ${CMAKE_SOURCE_DIR}/model/MoveLog.cpp
   ${CMAKE_SOURCE_DIR}/solvers/orchestration/SolveMessages.h
   ${CMAKE_SOURCE_DIR}/solvers/orchestration/SolveRoutes.h

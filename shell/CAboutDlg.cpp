@@ -7,6 +7,7 @@
 
 #include "appinfo/BuildDate.h"
 #include "shell/AppIcon.h"
+#include "shell/Texts.h"
 
 namespace shell {
 
@@ -19,8 +20,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   version_ = new QLabel(tr("Rovan魔方 V2.2.7.8"), this);
   buildDate_ = new QLabel(tr("建立日期:"), this);
   buildDate_->setObjectName(QString::number(kBuildDateId));
-  buildDate_->setText(QString::fromStdString(
-      appinfo::AboutBuildText(appinfo::ProgramBuildDate(), appinfo::ProgramBuildTime())));
+  buildDate_->setText(CoreText("appinfo", appinfo::kAboutBuildLabel) +
+                      QString::fromStdString(
+                          appinfo::AboutBuildDateTime(appinfo::ProgramBuildDate(), appinfo::ProgramBuildTime())));
 
   auto* ok = new QPushButton(tr("确定"), this);
   ok->setDefault(true);

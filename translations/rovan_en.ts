@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="zh_CN">
 <context>
+    <name>appinfo</name>
+    <message>
+        <source>创建时间 </source>
+        <translation>Built </translation>
+    </message>
+</context>
+<context>
     <name>cmd</name>
     <message>
         <source>游戏</source>
