@@ -2,6 +2,7 @@
 // viewport is in device pixels, the cube is framed as at factor 1, and a drag
 // still turns the layer under the pointer, at the opening size and larger.
 #include "GuiTestMain.h"
+#include "MainFrameFixture.h"
 #include "StickerDrag.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
@@ -11,21 +12,15 @@
 class HiDpiTest : public QObject {
   Q_OBJECT
 
-  shell::CRubikDoc* doc_ = nullptr;
+  MainFrameFixture fixture_;
   shell::CMainFrame* frame_ = nullptr;
 
  private slots:
   void initTestCase() {
-    doc_ = new shell::CRubikDoc;
-    frame_ = new shell::CMainFrame(*doc_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_));
-    QTRY_VERIFY(frame_->View()->HasContext());
+    QVERIFY(fixture_.Open());
+    frame_ = fixture_.frame;
   }
-  void cleanupTestCase() {
-    delete frame_;
-    delete doc_;
-  }
+  void cleanupTestCase() { fixture_.Close(); }
 
   void viewportInDevicePixelsAndPicking_data() {
     QTest::addColumn<QSize>("window");

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 
 #include "GuiTestMain.h"
+#include "MainFrameFixture.h"
 #include "StickerDrag.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
@@ -34,7 +35,7 @@ bool CubeFitsTheView(view::CRubikView& v) {
 class WindowLayoutTest : public QObject {
   Q_OBJECT
 
-  shell::CRubikDoc* doc_ = nullptr;
+  MainFrameFixture fixture_;
   CMainFrame* frame_ = nullptr;
 
   void Settle() {
@@ -45,16 +46,10 @@ class WindowLayoutTest : public QObject {
 
  private slots:
   void initTestCase() {
-    doc_ = new shell::CRubikDoc;
-    frame_ = new CMainFrame(*doc_);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_));
-    QTRY_VERIFY(frame_->View()->HasContext());
+    QVERIFY(fixture_.Open());
+    frame_ = fixture_.frame;
   }
-  void cleanupTestCase() {
-    delete frame_;
-    delete doc_;
-  }
+  void cleanupTestCase() { fixture_.Close(); }
   void init() {
     frame_->showNormal();
     frame_->resize(800, 600);
