@@ -3,7 +3,9 @@
 // case; the child sets up the application as the program does and prints the
 // main window's title, the 操作 menu's title, the 撤消 item and Qt's own
 // "Yes" button.
+#include <QFile>
 #include <QMenu>
+#include <QXmlStreamReader>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -94,6 +96,28 @@ class LanguageTest : public QObject {
     }
     // No display name that Qt would append to every window title.
     QCOMPARE(lines[4], QString("no display name"));
+  }
+
+  // Every text of the English catalogue has its English: an unfinished one
+  // would show Chinese in the English interface.
+  void englishCatalogueIsComplete() {
+    QFile ts(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../translations/rovan_en.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&ts);
+    QString source;
+    int messages = 0;
+    while (!xml.atEnd()) {
+      if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+      if (xml.name() == QLatin1String("source")) {
+        source = xml.readElementText();
+      } else if (xml.name() == QLatin1String("translation")) {
+        ++messages;
+        QVERIFY2(xml.attributes().value("type").isEmpty(), qPrintable(source));
+        QVERIFY2(!xml.readElementText().isEmpty(), qPrintable(source));
+      }
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(messages > 150);
   }
 };
 
