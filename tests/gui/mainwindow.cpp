@@ -296,7 +296,7 @@ class MainWindowTest : public QObject {
     }
   }
 
-  void titlesAreExactlyTheSpecifiedOnes() {
+  void titlesHaveNoDisplayNameAppended() {
     QCOMPARE(frame_->windowTitle(), QString("魔方 - Rovan魔方求解"));
     QCOMPARE(frame_->windowHandle()->title(), QString("魔方 - Rovan魔方求解"));
     doc_->SetModifiedFlag(true);
