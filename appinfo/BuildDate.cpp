@@ -20,8 +20,11 @@ BuildDateParts SplitBuildDate(const std::string& date) {
 }
 
 std::string AboutBuildText(const std::string& date, const std::string& time) {
-  const auto p = SplitBuildDate(date);
-  return "创建时间 " + p.year + "/" + p.month + "/" + p.day + " " + time;
+  return kAboutBuildLabel + AboutBuildDateTime(date, time);
+}
+
+std::string AboutBuildDateTime(const std::string& date, const std::string& time) {
+  return ShortBuildDate(date) + " " + time;
 }
 
 std::string ShortBuildDate(const std::string& date) {

@@ -24,6 +24,24 @@ if(resource_files)
     OUTPUT_TARGETS rovan_resource_targets)
 endif()
 
+# The English catalogue: the program's texts are Chinese, rovan_en.ts holds their
+# English. The build compiles it to rovan_en.qm into the resources under /i18n;
+# `cmake --build build --target update_translations` brings the .ts up to date
+# with the sources (the core marks its few user-visible texts ROVAN_TR_NOOP).
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+set(translated_core_sources
+  ${CMAKE_SOURCE_DIR}/appinfo/BuildDate.h
+  ${CMAKE_SOURCE_DIR}/model/MoveLog.cpp
+  ${CMAKE_SOURCE_DIR}/solvers/orchestration/SolveMessages.h
+  ${CMAKE_SOURCE_DIR}/solvers/orchestration/SolveRoutes.h
+  ${CMAKE_SOURCE_DIR}/solvers/twophase/TwoPhaseSolver.h)
+qt_add_translations(rovan_gui
+  TS_FILES ${CMAKE_SOURCE_DIR}/translations/rovan_en.ts
+  SOURCES ${gui_sources} ${translated_core_sources}
+  INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
+  LUPDATE_OPTIONS -tr-function-alias QT_TR_NOOP+=ROVAN_TR_NOOP -no-obsolete -locations none
+  OUTPUT_TARGETS rovan_translation_targets)
+
 if(EXISTS ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   add_executable(rovan ${CMAKE_SOURCE_DIR}/shell/main.cpp)
   target_link_libraries(rovan PRIVATE rovan_gui)

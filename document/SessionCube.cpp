@@ -37,7 +37,7 @@ bool RestoreSession(const SessionData& data, model::WCube& cube, CameraState& ca
         piece->homeCentre = c.homeCentre;
         piece->stickerTurn = c.stickerTurn;
       }
-  cube.history.clear();
+  cube.ClearHistory();
   for (const auto& t : data.history) cube.history.push_back({t.axis, t.layer, t.dir});
   return orderChanged;
 }

@@ -1,5 +1,7 @@
 #include "model/MoveLog.h"
 
+#include "appinfo/Translatable.h"
+
 #include "model/LogRelabel.h"
 
 #include <algorithm>
@@ -233,9 +235,11 @@ void MoveLog::Relabel(WholeRotation rotation, int order) {
 
 DemoButtonLook DemoLook(Demo demo, bool running) {
   if (demo == Demo::Forward) {
-    return running ? DemoButtonLook{"||", "暂停正方向自动演示"} : DemoButtonLook{">>", "正方向自动演示"};
+    return running ? DemoButtonLook{"||", ROVAN_TR_NOOP("暂停正方向自动演示")}
+                   : DemoButtonLook{">>", ROVAN_TR_NOOP("正方向自动演示")};
   }
-  return running ? DemoButtonLook{"||", "暂停反方向自动演示"} : DemoButtonLook{"<<", "反方向自动演示"};
+  return running ? DemoButtonLook{"||", ROVAN_TR_NOOP("暂停反方向自动演示")}
+                 : DemoButtonLook{"<<", ROVAN_TR_NOOP("反方向自动演示")};
 }
 
 void DemoState::Press(Demo demo) {

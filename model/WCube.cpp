@@ -85,6 +85,7 @@ WCube& WCube::operator=(const WCube& other) {
   }
   slotCentre_ = other.slotCentre_;
   history = other.history;
+  redo_ = other.redo_;
   abortAnimation = other.abortAnimation;
   presenter_ = nullptr;
   return *this;
@@ -126,7 +127,7 @@ void WCube::BuildSolved() {
       }
     }
   }
-  history.clear();
+  ClearHistory();
 }
 
 WCubePiece* WCube::Piece(int x, int y, int z) {
@@ -148,10 +149,16 @@ std::string WCube::ExportColours() const { return ExportField(*this, &WCubePiece
 
 std::string WCube::ExportStickerTurns() const { return ExportField(*this, &WCubePiece::stickerTurn); }
 
-int WCube::ImportColours(std::string_view text) { return ImportField(*this, text, &WCubePiece::faceColour); }
+int WCube::ImportColours(std::string_view text) {
+  const int read = ImportField(*this, text, &WCubePiece::faceColour);
+  if (read) redo_.clear();
+  return read;
+}
 
 int WCube::ImportStickerTurns(std::string_view text) {
-  return ImportField(*this, text, &WCubePiece::stickerTurn);
+  const int read = ImportField(*this, text, &WCubePiece::stickerTurn);
+  if (read) redo_.clear();
+  return read;
 }
 
 }  // namespace model

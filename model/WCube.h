@@ -84,6 +84,7 @@ class WCube {
   // Read 6N² characters and store character - '0' without any check, so an
   // export gives the same text back. Interior sides are not touched. Return the
   // characters consumed: 6N², or 0 (and nothing changed) when the text is shorter.
+  // A read text empties what could be redone.
   int ImportColours(std::string_view text);
   int ImportStickerTurns(std::string_view text);
 
@@ -96,8 +97,13 @@ class WCube {
   void TurnLast(int axis, int count, int dir, int animate, int sound);   // layers N-count..N-1
   void TurnRange(int axis, int start, int count, int dir, int animate, int sound);
   void TurnBoth(int axis, int count, int dir, int animate, int sound);  // first and last count
-  // Reverses the last recorded turn (animated, with sound) and forgets it.
+  // Reverses the last recorded turn (animated, with sound) and keeps it for redo.
   void UndoLast();
+  // Turns the most recently undone turn again (animated, with sound) and records it.
+  void RedoNext();
+  bool CanRedo() const { return !redo_.empty(); }
+  // Empties the history and what could be redone.
+  void ClearHistory();
 
   // The recorded single-layer turns, oldest first; its size is the move count.
   std::vector<TurnRecord> history;
@@ -120,6 +126,10 @@ class WCube {
   static int LayerSlot(int axis, int layer, int u, int v);
 
   int order_ = 3;
+  // Undone turns, the next one to redo last. Any other change of the cubies
+  // (a turn, Init, an import) empties it: the turns would no longer fit.
+  std::vector<TurnRecord> redo_;
+  bool replaying_ = false;  // set while UndoLast or RedoNext turns
   std::array<std::unique_ptr<WCubePiece>, kSlotCount> slots_;
   std::array<std::array<float, 3>, kSlotCount> slotCentre_{};
   TurnPresenter* presenter_ = nullptr;  // not owned

@@ -50,14 +50,32 @@ void WCube::TurnBoth(int axis, int count, int dir, int animate, int sound) {
 void WCube::UndoLast() {
   if (history.empty()) return;
   const TurnRecord last = history.back();
+  replaying_ = true;
   TurnLayer(last.axis, last.layer, last.dir != 0 ? 0 : 1, 1, 0, 1);
+  replaying_ = false;
   history.pop_back();
+  redo_.push_back(last);
+}
+
+void WCube::RedoNext() {
+  if (redo_.empty()) return;
+  const TurnRecord next = redo_.back();
+  redo_.pop_back();
+  replaying_ = true;
+  TurnLayer(next.axis, next.layer, next.dir, 1, 1, 1);
+  replaying_ = false;
+}
+
+void WCube::ClearHistory() {
+  history.clear();
+  redo_.clear();
 }
 
 // Sound, animation, re-mapping of every moving cubie, then the slot permutation.
 // Allocates nothing: the moving cubies are listed in a fixed local array.
 void WCube::TurnLayers(int axis, LayerMask layers, int dir, int animate, int sound) {
   if (axis < 0 || axis > 2 || layers == 0) return;
+  if (!replaying_) redo_.clear();
   dir = dir != 0 ? 1 : 0;
   const int n = order_;
   if (sound == 1 && presenter_) presenter_->PlayAxisSound(axis);

@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6opengl6-dev qt6-multimedia-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth imagemagick
   clang libclang-rt-14-dev

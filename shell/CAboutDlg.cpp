@@ -7,22 +7,24 @@
 
 #include "appinfo/BuildDate.h"
 #include "shell/AppIcon.h"
+#include "shell/Texts.h"
 
 namespace shell {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("Rovan魔方求解"));
+  setWindowTitle(tr("Rovan魔方求解"));
   setWindowIcon(AppIcon());
 
   auto* icon = new QLabel(this);
   icon->setPixmap(AppIcon().pixmap(32, 32));
-  version_ = new QLabel(QStringLiteral("Rovan魔方 V2.2.7.8"), this);
-  buildDate_ = new QLabel(QStringLiteral("建立日期:"), this);
+  version_ = new QLabel(tr("Rovan魔方 V2.2.7.8"), this);
+  buildDate_ = new QLabel(tr("建立日期:"), this);
   buildDate_->setObjectName(QString::number(kBuildDateId));
-  buildDate_->setText(QString::fromStdString(
-      appinfo::AboutBuildText(appinfo::ProgramBuildDate(), appinfo::ProgramBuildTime())));
+  buildDate_->setText(CoreText("appinfo", appinfo::kAboutBuildLabel) +
+                      QString::fromStdString(
+                          appinfo::AboutBuildDateTime(appinfo::ProgramBuildDate(), appinfo::ProgramBuildTime())));
 
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
+  auto* ok = new QPushButton(tr("确定"), this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -25,6 +25,7 @@
 #include "shell/COpLogForm.h"
 #include "shell/ScrambleCommands.h"
 #include "shell/SettingsStore.h"
+#include "shell/Texts.h"
 #include "solvers/orchestration/SendBox.h"
 #include "solvers/orchestration/SolveMessages.h"
 #include "solvers/orchestration/SolveRunner.h"
@@ -48,17 +49,21 @@ struct ButtonEntry {
   void (CCubeSolverForm::*run)();
 };
 const std::array<ButtonEntry, 8> kButtons{{
-    {CCubeSolverForm::kApply, "应用", &CCubeSolverForm::ApplyNet},
-    {CCubeSolverForm::kCustomColour, "定制颜色", &CCubeSolverForm::CustomColour},
-    {CCubeSolverForm::kBeginner, "初级解法", &CCubeSolverForm::Beginner},
-    {CCubeSolverForm::kAdvanced, "高级解法", &CCubeSolverForm::Advanced},
+    {CCubeSolverForm::kApply, QT_TR_NOOP("应用"), &CCubeSolverForm::ApplyNet},
+    {CCubeSolverForm::kCustomColour, QT_TR_NOOP("定制颜色"), &CCubeSolverForm::CustomColour},
+    {CCubeSolverForm::kBeginner, QT_TR_NOOP("初级解法"), &CCubeSolverForm::Beginner},
+    {CCubeSolverForm::kAdvanced, QT_TR_NOOP("高级解法"), &CCubeSolverForm::Advanced},
     {CCubeSolverForm::kTwoPhase, orchestration::kTwoPhaseIdleCaption, &CCubeSolverForm::ToggleTwoPhase},
-    {CCubeSolverForm::kTakeResult, "启用", &CCubeSolverForm::TakeResult},
-    {CCubeSolverForm::kSend, "发送", &CCubeSolverForm::Send},
-    {CCubeSolverForm::kFastScramble, "高速乱转", &CCubeSolverForm::FastScramble},
+    {CCubeSolverForm::kTakeResult, QT_TR_NOOP("启用"), &CCubeSolverForm::TakeResult},
+    {CCubeSolverForm::kSend, QT_TR_NOOP("发送"), &CCubeSolverForm::Send},
+    {CCubeSolverForm::kFastScramble, QT_TR_NOOP("高速乱转"), &CCubeSolverForm::FastScramble},
 }};
 
-QString Text(const std::string& s) { return QString::fromStdString(s); }
+// A button's caption: the two-phase captions are the core's, the others this form's.
+QString CaptionText(const char* caption) {
+  const bool core = caption == orchestration::kTwoPhaseIdleCaption;
+  return core ? CoreText("orchestration", caption) : ShellText(caption);
+}
 
 // The cells between "??" and "@@" of a loaded solution.
 std::vector<std::string> MovesOf(const orchestration::Cells& cells) {
@@ -113,7 +118,7 @@ void CCubeSolverForm::CreateControls() {
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(4);
 
-  auto* step1 = new QGroupBox(QStringLiteral("第一步：选用魔方涂色工具"), this);
+  auto* step1 = new QGroupBox(tr("第一步：选用魔方涂色工具"), this);
   auto* grid1 = new QVBoxLayout(step1);
   auto* toolRow = new QHBoxLayout;
   for (int k = 0; k < 6; ++k) {
@@ -125,7 +130,7 @@ void CCubeSolverForm::CreateControls() {
   }
   grid1->addLayout(toolRow);
   auto* swatchRow = new QHBoxLayout;
-  swatchRow->addWidget(new QLabel(QStringLiteral("所选颜色"), step1));
+  swatchRow->addWidget(new QLabel(tr("所选颜色"), step1));
   swatch_ = new CColorStatic(step1);
   swatch_->setObjectName(QStringLiteral("static%1").arg(kSwatch));
   swatch_->setMinimumSize(40, 22);
@@ -133,17 +138,17 @@ void CCubeSolverForm::CreateControls() {
   grid1->addLayout(swatchRow);
   layout->addWidget(step1);
 
-  auto* step2 = new QGroupBox(QStringLiteral("第二步：使用涂色工具对魔方平面图涂色"), this);
+  auto* step2 = new QGroupBox(tr("第二步：使用涂色工具对魔方平面图涂色"), this);
   auto* box2 = new QVBoxLayout(step2);
   net_ = new CCubeWnd(step2);
   net_->setMinimumSize(200, 150);
   box2->addWidget(net_, 1);
   layout->addWidget(step2, 1);
 
-  auto* step3 = new QGroupBox(QStringLiteral("第三步：应用当前涂色方案到魔方并求解"), this);
+  auto* step3 = new QGroupBox(tr("第三步：应用当前涂色方案到魔方并求解"), this);
   auto* box3 = new QVBoxLayout(step3);
   for (std::size_t i = 0; i < kButtons.size(); ++i) {
-    buttons_[i] = new QPushButton(QString::fromUtf8(kButtons[i].caption), step3);
+    buttons_[i] = new QPushButton(CaptionText(kButtons[i].caption), step3);
     buttons_[i]->setObjectName(QStringLiteral("button%1").arg(kButtons[i].id));
     connect(buttons_[i], &QPushButton::clicked, this, kButtons[i].run);
   }
@@ -167,7 +172,7 @@ void CCubeSolverForm::CreateControls() {
   }
   output_->setMinimumHeight(60);
   box3->addWidget(output_);
-  auto* commands = new QGroupBox(QStringLiteral("魔方命令"), step3);
+  auto* commands = new QGroupBox(tr("魔方命令"), step3);
   auto* commandRow = new QHBoxLayout(commands);
   commandBox_ = new QLineEdit(commands);
   commandBox_->setObjectName(QStringLiteral("edit%1").arg(kCommandBox));
@@ -185,7 +190,7 @@ QPushButton* CCubeSolverForm::Button(int id) const {
 }
 
 void CCubeSolverForm::ShowMessage(const QString& text) {
-  QMessageBox::information(this, QString::fromUtf8(kApplicationName), text);
+  QMessageBox::information(this, ApplicationTitle(), text);
 }
 
 // --- Colour tools ------------------------------------------------------------
@@ -227,7 +232,7 @@ void CCubeSolverForm::BuildToolCursor() {
 
 void CCubeSolverForm::CustomColour() {
   if (frame_.Theme() == kNumberedTheme) {
-    ShowMessage(QString::fromUtf8(orchestration::kMsgNumberedTheme));
+    ShowMessage(CoreText("orchestration", orchestration::kMsgNumberedTheme));
     return;
   }
   const QColor chosen = QColorDialog::getColor(Qt::white, this);
@@ -236,7 +241,7 @@ void CCubeSolverForm::CustomColour() {
 
 void CCubeSolverForm::CustomColour(std::uint32_t colour) {
   if (frame_.Theme() == kNumberedTheme) {
-    ShowMessage(QString::fromUtf8(orchestration::kMsgNumberedTheme));
+    ShowMessage(CoreText("orchestration", orchestration::kMsgNumberedTheme));
     return;
   }
   SetToolColour(currentTool_, colour);
@@ -251,7 +256,7 @@ void CCubeSolverForm::ApplyNet() {
   view::CRubikView& view = *frame_.View();
   model::WCube& cube = view.Cube();
   if (cube.Order() >= 5) {
-    ShowMessage(QString::fromUtf8(orchestration::kMsgNetOrder));
+    ShowMessage(CoreText("orchestration", orchestration::kMsgNetOrder));
     view.update();
     return;
   }
@@ -292,7 +297,7 @@ void CCubeSolverForm::TurnLog(const orchestration::Turns& turns) {
 
 bool CCubeSolverForm::LoadMoves(const std::vector<std::string>& moves) {
   if (frame_.LogForm()->LoadSequence(moves)) return true;
-  ShowMessage(QStringLiteral("解法共 %1 步，超出了操作记录的容量，无法载入。").arg(moves.size()));
+  ShowMessage(tr("解法共 %1 步，超出了操作记录的容量，无法载入。").arg(moves.size()));
   return false;
 }
 
@@ -300,7 +305,7 @@ bool CCubeSolverForm::LoadMoves(const std::vector<std::string>& moves) {
 // log has the focus, everything redrawn, the turn count back to 0.
 void CCubeSolverForm::FinishLoad() {
   view::CRubikView& view = *frame_.View();
-  view.Cube().history.clear();
+  view.Cube().ClearHistory();
   view.update();
   frame_.LogForm()->update();
   frame_.UpdateCommandUi();
@@ -328,10 +333,10 @@ void CCubeSolverForm::ApplyOutcome(const SolveOutcome& outcome) {
     case SolveOutcome::Status::kNotOffered:
       return;
     case SolveOutcome::Status::kNotBuilt:
-      ShowMessage(QStringLiteral("此解法不在本程序中。") + Text(outcome.message));
+      ShowMessage(tr("此解法不在本程序中。") + CoreText("orchestration", outcome.message));
       return;
     default:
-      ShowMessage(Text(outcome.message));
+      ShowMessage(CoreText("orchestration", outcome.message));
       return;
   }
   if (!LoadMoves(MovesOf(outcome.cells))) return;
@@ -344,7 +349,7 @@ void CCubeSolverForm::ApplyOutcome(const SolveOutcome& outcome) {
 
 void CCubeSolverForm::SetTwoPhaseIdle() {
   twoPhaseRunning_ = false;
-  Button(kTwoPhase)->setText(QString::fromUtf8(orchestration::kTwoPhaseIdleCaption));
+  Button(kTwoPhase)->setText(CoreText("orchestration", orchestration::kTwoPhaseIdleCaption));
   twoPhase_->Stop();
 }
 
@@ -356,7 +361,7 @@ void CCubeSolverForm::ToggleTwoPhase() {
   switch (orchestration::TwoPhaseToggle(cube.Order(), uniform, twoPhaseRunning_,
                                         twoPhase_->IsSecondSearchRunning(), twoPhase_->TablesReady())) {
     case orchestration::TwoPhaseAction::kRefuseHighOrder:
-      ShowMessage(QString::fromUtf8(orchestration::kMsgHighOrder));
+      ShowMessage(CoreText("orchestration", orchestration::kMsgHighOrder));
       return;
     case orchestration::TwoPhaseAction::kNothing:
     case orchestration::TwoPhaseAction::kIgnore:
@@ -371,7 +376,7 @@ void CCubeSolverForm::ToggleTwoPhase() {
   savedColours_ = colours;
   savedStickerTurns_ = cube.ExportStickerTurns();
   twoPhaseRunning_ = true;
-  Button(kTwoPhase)->setText(QString::fromUtf8(orchestration::kTwoPhaseRunningCaption));
+  Button(kTwoPhase)->setText(CoreText("orchestration", orchestration::kTwoPhaseRunningCaption));
   Button(kTakeResult)->setEnabled(true);
   frame_.LogForm()->StopDemonstration();
   twoPhase_->Start(savedColours_);
@@ -383,7 +388,7 @@ void CCubeSolverForm::PollTwoPhase() { ShowTwoPhaseState(twoPhase_->Snapshot());
 void CCubeSolverForm::ShowTwoPhaseState(const twophase::TwoPhaseController::State& state) {
   if (state.revision != shownRevision_) {
     shownRevision_ = state.revision;
-    output_->setPlainText(Text(state.text));
+    output_->setPlainText(CoreText("twophase", state.text));
   }
   if (!state.running) pollTimer_.stop();
 }
@@ -399,7 +404,7 @@ void CCubeSolverForm::TakeResult() {
   const twophase::TwoPhaseController::State state = twoPhase_->Snapshot();
   ShowTwoPhaseState(state);
   if (!state.hasSolution) {
-    ShowMessage(QStringLiteral("尚未找到解法，操作记录保持不变。"));
+    ShowMessage(tr("尚未找到解法，操作记录保持不变。"));
     return;
   }
   frame_.LogForm()->StopDemonstration();
@@ -425,7 +430,7 @@ void CCubeSolverForm::Send() {
   const std::string text = commandBox_->text().toStdString();
   const auto cells = orchestration::ReadSendText(text, frame_.View()->Cube().Order());
   if (!cells) {
-    ShowMessage(QString::fromUtf8(orchestration::kMsgBadCommand));
+    ShowMessage(CoreText("orchestration", orchestration::kMsgBadCommand));
     return;
   }
   frame_.LogForm()->StopDemonstration();

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 
 #include "appinfo/BuildDate.h"
 #include "appinfo/HelpText.h"
@@ -19,6 +20,10 @@ constexpr QRect kEditRect(QPoint(8, 40), QPoint(782 - 1, 562 - 1));
 constexpr QRect kDateLineRect(QPoint(50, 14), QPoint(368 - 1, 36 - 1));
 constexpr QSize kClientSize(790, 570);
 
+// The deciphered short texts (appinfo/HelpText.cpp), listed for translation.
+[[maybe_unused]] const char* const kShortTexts[] = {QT_TRANSLATE_NOOP("shell::CDlgHelp", "Rovan魔方 使用说明（F1 随时打开）"),
+                                                    QT_TRANSLATE_NOOP("shell::CDlgHelp", "Rovan魔方 V2.2.7.8 帮助 创建日期：")};
+
 QString ToQString(const std::u16string& text) {
   return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -26,7 +31,7 @@ QString ToQString(const std::u16string& text) {
 }  // namespace
 
 CDlgHelp::CDlgHelp(QWidget* parent) : QDialog(parent) {
-  setWindowTitle(QStringLiteral("RVSOLVER "));
+  setWindowTitle(tr("RVSOLVER "));
   setFont(QFont(QStringLiteral("新宋体"), 10));
   setFixedSize(kClientSize);
 
@@ -46,8 +51,15 @@ CDlgHelp::CDlgHelp(QWidget* parent) : QDialog(parent) {
   setWindowIcon(AppIcon());
 }
 
+// The help in the interface's language (the English one beside the Chinese).
+QString CDlgHelp::HelpResource() {
+  const QString english = QString::fromLatin1(kHelpResource) + QStringLiteral("_en");
+  return QLocale().language() == QLocale::English && QFile::exists(english) ? english
+                                                                            : QString::fromLatin1(kHelpResource);
+}
+
 void CDlgHelp::FillTexts() {
-  QFile resource(QString::fromLatin1(kHelpResource));
+  QFile resource(HelpResource());
   if (resource.open(QIODevice::ReadOnly)) {
     const QByteArray bytes = resource.readAll();
     const std::u16string help =
@@ -56,9 +68,9 @@ void CDlgHelp::FillTexts() {
   }
 
   const appinfo::HelpCaptions captions = appinfo::DecipherShortText();
-  button_->setText(ToQString(captions.button));
+  button_->setText(tr(ToQString(captions.button).toUtf8().constData()));
   dateLine_ = new QLabel(
-      ToQString(captions.staticText) +
+      tr(ToQString(captions.staticText).toUtf8().constData()) +
           QString::fromStdString(appinfo::ShortBuildDate(appinfo::ProgramBuildDate())),
       this);
   dateLine_->setGeometry(kDateLineRect);

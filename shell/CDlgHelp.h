@@ -27,6 +27,7 @@ class CDlgHelp : public QDialog {
 
  private:
   void FillTexts();
+  static QString HelpResource();
 
   CButtonST* button_ = nullptr;
   CReadOnlyEdit* edit_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <algorithm>
 
 #include "model/FaceVisibility.h"
 #include "model/StandardNotation.h"
@@ -30,6 +32,7 @@
 #include "shell/CPreferencesDlg.h"
 #include "shell/Panes.h"
 #include "shell/ScrambleCommands.h"
+#include "shell/SettingsStore.h"
 #include "shell/RecentFileMenu.h"
 #include "view/Appearance.h"
 #include "view/CRubikView.h"
@@ -41,9 +44,10 @@ namespace {
 constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 600;
 constexpr int kViewColumnWidth = 476;
-constexpr const char* kWindowTitle = "Rovan魔方求解";
-constexpr const char* kHintText = "滑动鼠标左键转动魔方，滑动右键翻动魔方，滚动滑轮缩放魔方";
-constexpr const char* kCounterFormat = "游戏步数 = %1";
+// Menu texts and paths of the command table are translated in this context.
+constexpr const char* kCommandContext = "cmd";
+
+QString CommandText(const char* text) { return QCoreApplication::translate(kCommandContext, text); }
 
 }  // namespace
 
@@ -73,6 +77,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
       {cmd::kAppExit, nullptr, Always, Never},
       {cmd::kEditUndo, &F::OnEditUndo,
        [](const F& f) { return f.view_->Cube().MoveCount() > 0; }, Never},
+      {cmd::kEditRedo, &F::OnEditRedo, [](const F& f) { return f.view_->Cube().CanRedo(); }, Never},
       {cmd::kSlowScramble, &F::OnSlowScramble, Always, Never},
       {cmd::kFastScramble, &F::OnFastScramble, Always, Never},
       {cmd::kRandomStateScramble, &F::OnRandomStateScramble,
@@ -88,6 +93,7 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
        [](const F& f) { return f.view_->Cube().Order() == 3; },
        [](const F& f) { return f.projection_; }},
       {cmd::kSunlight, &F::OnSunlight, Always, [](const F& f) { return f.sunlight_; }},
+      {cmd::kSmoothEdges, &F::OnSmoothEdges, Always, [](const F& f) { return f.view_->SmoothEdges(); }},
       {cmd::kPaneSolver, &F::OnToggleSolverPane, Always,
        [](const F& f) { return !f.solverPane_->isHidden(); }},
       {cmd::kPaneLog, &F::OnToggleLogPane, Always,
@@ -106,12 +112,13 @@ const CMainFrame::Handler* CMainFrame::FindHandler(int id) {
 
 CMainFrame::CMainFrame(CRubikDoc& doc, QWidget* parent) : QMainWindow(parent), doc_(doc) {
   setWindowIcon(AppIcon());
-  setWindowFlag(Qt::WindowMaximizeButtonHint, false);
   CreatePanes();
   HookUpLogForm();
   CreateMenus();
   CreateStatusBar();
-  setFixedSize(kClientWidth, kClientHeight);
+  // Opens at 800 × 600, its smallest size; the 3D view takes any extra room.
+  setMinimumSize(kClientWidth, kClientHeight);
+  resize(kClientWidth, kClientHeight);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
   connect(&doc_, &CRubikDoc::titleChanged, this, &CMainFrame::UpdateTitle);
@@ -126,7 +133,7 @@ CMainFrame::CMainFrame(CRubikDoc& doc, QWidget* parent) : QMainWindow(parent), d
 
 void CMainFrame::AttachDocument() {
   doc_.Attach(this);
-  InstallRecentFileMenu(Menu(QStringLiteral("游戏")), Action(cmd::kAppExit), doc_);
+  InstallRecentFileMenu(Menu(QString::fromUtf8(cmd::kGameMenu)), Action(cmd::kAppExit), doc_);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -144,8 +151,12 @@ void CMainFrame::CreatePanes() {
   outer_->addWidget(inner_);
   outer_->addWidget(solverPane_);
   for (QSplitter* s : {outer_, inner_}) s->setChildrenCollapsible(false);
+  // A larger window widens and heightens the 3D view; the solving column and
+  // the log row keep their sizes.
   outer_->setStretchFactor(0, 1);
   outer_->setStretchFactor(1, 0);
+  inner_->setStretchFactor(0, 1);
+  inner_->setStretchFactor(1, 0);
   setCentralWidget(outer_);
   view_->setFocus();
 }
@@ -157,19 +168,22 @@ void CMainFrame::HookUpLogForm() {
   solverForm_->FollowScrambles();
 }
 
+// The first layout: the designed sizes at 800 × 600, or the pane sizes the
+// user left last time. Later resizes go to the 3D view (stretch factors).
 void CMainFrame::ApplyPaneSizes() {
   const QSize client = centralWidget()->size();
   const int w = client.width(), h = client.height();
   if (w <= 0 || h <= 0) return;
-  if (!splittersReady_) {
-    // Rows of 4H/5 − 36 and H/5 + 36; the rounding remainder and the handle go to the log row.
-    const int viewHeight = 4 * h / 5 - 36;
-    inner_->setSizes({viewHeight, h - viewHeight - inner_->handleWidth()});
-    splittersReady_ = true;
-  }
-  // The view column keeps its ideal width; the solving column takes the rest.
-  if (!solverPane_->isHidden())
-    outer_->setSizes({kViewColumnWidth, w - kViewColumnWidth - outer_->handleWidth()});
+  // Rows of 4H/5 − 36 and H/5 + 36 for the H of the 800 × 600 window; the
+  // rounding remainder and the handle go to the log row.
+  const int designedH = h - (height() - kClientHeight);
+  const int designedLog = designedH - (4 * designedH / 5 - 36) - inner_->handleWidth();
+  const int designedSolver = kClientWidth - kViewColumnWidth - outer_->handleWidth();
+  const int logHeight = std::clamp(storedLogHeight_ > 0 ? storedLogHeight_ : designedLog, 1, h / 2);
+  const int solverWidth = std::clamp(storedSolverWidth_ > 0 ? storedSolverWidth_ : designedSolver, 1, w / 2);
+  inner_->setSizes({h - logHeight - inner_->handleWidth(), logHeight});
+  outer_->setSizes({w - solverWidth - outer_->handleWidth(), solverWidth});
+  splittersReady_ = true;
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
@@ -182,7 +196,47 @@ void CMainFrame::showEvent(QShowEvent* event) {
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  UpdateSizeGrip();
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) UpdateSizeGrip();
+}
+
+// A window that cannot be resized (fixed, maximised, full screen) shows no size grip.
+void CMainFrame::UpdateSizeGrip() {
+  statusBar()->setSizeGripEnabled(minimumSize() != maximumSize() && !isMaximized() && !isFullScreen());
+}
+
+WindowLayout CMainFrame::Layout() const {
+  WindowLayout l;
+  const QRect normal = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+  l.width = normal.width();
+  l.height = normal.height();
+  l.maximised = isMaximized();
+  l.solverWidth = PaneSize(solverPane_, outer_, outerSizes_);
+  l.logHeight = PaneSize(logPane_, inner_, innerSizes_);
+  return l;
+}
+
+// A hidden pane's size is the one it comes back with.
+int CMainFrame::PaneSize(const QWidget* pane, const QSplitter* splitter, const QList<int>& remembered) {
+  if (!pane->isHidden()) return splitter->sizes().value(1);
+  return remembered.value(1);
+}
+
+void CMainFrame::ApplyLayout(const WindowLayout& l) {
+  if (l.width > 0 && l.height > 0) {
+    resize(std::max(l.width, kClientWidth), std::max(l.height, kClientHeight));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      move(screen->availableGeometry().center() - rect().center());
+  }
+  storedSolverWidth_ = l.solverWidth;
+  storedLogHeight_ = l.logHeight;
+  if (l.smoothEdges >= 0) view_->SetSmoothEdges(l.smoothEdges != 0);
   if (splittersReady_) ApplyPaneSizes();
+  if (l.maximised) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void CMainFrame::CreateMenus() {
@@ -195,8 +249,10 @@ void CMainFrame::CreateMenus() {
         const QString parentPath = sofar;
         sofar = sofar.isEmpty() ? part : sofar + '/' + part;
         if (!menus_.contains(sofar)) {
-          QMenu* created = parentPath.isEmpty() ? menuBar()->addMenu(part)
-                                                : menus_.value(parentPath)->addMenu(part);
+          // Menus are found by their Chinese paths; the title is the translated path's last level.
+          const QString title = CommandText(sofar.toUtf8().constData()).section('/', -1);
+          QMenu* created = parentPath.isEmpty() ? menuBar()->addMenu(title)
+                                                : menus_.value(parentPath)->addMenu(title);
           menus_.insert(sofar, created);
           connect(created, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUi);
         }
@@ -207,11 +263,16 @@ void CMainFrame::CreateMenus() {
       if (menu) menu->addSeparator();
       continue;
     }
-    auto* action = new QAction(QString::fromUtf8(c.text), this);
+    auto* action = new QAction(CommandText(c.text), this);
     action->setObjectName(QStringLiteral("command%1").arg(c.id));
     action->setData(c.id);
     action->setCheckable(c.checkable);
-    action->setStatusTip(QString::fromUtf8(c.prompt));
+    action->setStatusTip(*c.prompt ? CommandText(c.prompt) : QString());
+    // The eight themes are one exclusive choice: radio marks.
+    if (cmd::ThemeOfCommand(c.id) >= 0) {
+      if (!themeGroup_) themeGroup_ = new QActionGroup(this);
+      themeGroup_->addAction(action);
+    }
     QList<QKeySequence> keys;
     for (const char* k : c.keys)
       if (k) keys.append(QKeySequence(QString::fromLatin1(k)));
@@ -231,13 +292,13 @@ void CMainFrame::CreateStatusBar() {
   QStatusBar* bar = statusBar();
   capsPane_ = new QLabel(bar);
   capsPane_->setObjectName("capsLockPane");
-  capsPane_->setMinimumWidth(capsPane_->fontMetrics().horizontalAdvance(QStringLiteral("大写")) + 8);
-  hintPane_ = new QLabel(QString::fromUtf8(kHintText), bar);
+  capsPane_->setMinimumWidth(capsPane_->fontMetrics().horizontalAdvance(CapsLockText()) + 8);
+  hintPane_ = new QLabel(tr("滑动鼠标左键转动魔方，滑动右键翻动魔方，滚动滑轮缩放魔方"), bar);
   hintPane_->setObjectName("hintPane");
   counterPane_ = new QLabel(bar);
   counterPane_->setObjectName("moveCounterPane");
   counterPane_->setMinimumWidth(
-      counterPane_->fontMetrics().horizontalAdvance(QString(kCounterFormat).arg("XXXXXXX")) + 8);
+      counterPane_->fontMetrics().horizontalAdvance(CounterText(QStringLiteral("XXXXXXX"))) + 8);
   messagePane_ = new QLabel(bar);
   messagePane_->setObjectName("messagePane");
   for (QLabel* pane : {capsPane_, hintPane_, counterPane_, messagePane_}) {
@@ -260,8 +321,11 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::UpdateTitle() {
-  setWindowTitle(doc_.Title() + " - " + QString::fromUtf8(kWindowTitle));
+  setWindowTitle(doc_.Title() + " - " + tr("Rovan魔方求解"));
 }
+
+QString CMainFrame::CapsLockText() { return tr("大写"); }
+QString CMainFrame::CounterText(const QString& count) { return tr("游戏步数 = %1").arg(count); }
 
 bool CMainFrame::CommandEnabled(int id) const {
   if (cmd::NewGameOrder(id) || cmd::ThemeOfCommand(id) >= 0) return true;
@@ -281,8 +345,8 @@ void CMainFrame::UpdateCommandUi() {
     it.value()->setEnabled(CommandEnabled(it.key()));
     if (it.value()->isCheckable()) it.value()->setChecked(CommandChecked(it.key()));
   }
-  counterPane_->setText(QString(kCounterFormat).arg(view_->Cube().MoveCount()));
-  capsPane_->setText(IsCapsLockOn() ? QStringLiteral("大写") : QString());
+  counterPane_->setText(CounterText(QString::number(view_->Cube().MoveCount())));
+  capsPane_->setText(IsCapsLockOn() ? CapsLockText() : QString());
 }
 
 void CMainFrame::RunCommand(int id) {
@@ -325,6 +389,11 @@ void CMainFrame::OnEditUndo() {
   view_->Redraw();
 }
 
+void CMainFrame::OnEditRedo() {
+  view_->Cube().RedoNext();
+  view_->Redraw();
+}
+
 void CMainFrame::OnSlowScramble() { scrambles_->SlowScramble(); }
 void CMainFrame::OnFastScramble() { scrambles_->FastScramble(); }
 void CMainFrame::OnRandomStateScramble() { scrambles_->RandomStateScramble(); }
@@ -356,13 +425,24 @@ void CMainFrame::OnSunlight() {
   view_->SetSunlight(sunlight_);
 }
 
+void CMainFrame::OnSmoothEdges() {
+  view_->SetSmoothEdges(!view_->SmoothEdges());
+  SaveSmoothEdges(view_->SmoothEdges());
+}
+
+// The pane comes back at its own size; the 3D view gives up the room, which
+// may have changed meanwhile with the window's size.
 void CMainFrame::TogglePane(QWidget* pane, QSplitter* splitter, QList<int>& remembered) {
   if (!pane->isHidden()) {
     remembered = splitter->sizes();
     pane->hide();
   } else {
+    const int total = splitter->sizes().value(0);
     pane->show();
-    if (!remembered.isEmpty()) splitter->setSizes(remembered);
+    if (remembered.size() == 2) {
+      const int own = std::min(remembered[1], std::max(total - splitter->handleWidth() - 1, 1));
+      splitter->setSizes({total - own - splitter->handleWidth(), own});
+    }
   }
 }
 
@@ -376,9 +456,9 @@ void CMainFrame::OnBackgroundNone() {
 
 void CMainFrame::OnBackgroundCustom() {
   const QString path = QFileDialog::getOpenFileName(
-      this, QStringLiteral("打开图形文件"), QString(),
-      QStringLiteral("图形文件 (.bmp.gif.jpg.tga) (*.bmp *.jpg *.tga *.gif);;BMP (*.bmp) (*.bmp);;"
-                     "GIF (*.gif) (*.gif);;JPG (*.jpg) (*.jpg);;TGA (*.tga) (*.tga);;所有文件 (*.*) (*)"));
+      this, tr("打开图形文件"), QString(),
+      tr("图形文件 (.bmp.gif.jpg.tga) (*.bmp *.jpg *.tga *.gif);;BMP (*.bmp) (*.bmp);;"
+         "GIF (*.gif) (*.gif);;JPG (*.jpg) (*.jpg);;TGA (*.tga) (*.tga);;所有文件 (*.*) (*)"));
   if (path.isEmpty()) return;
   view_->LoadBackgroundFile(path);
 }

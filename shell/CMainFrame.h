@@ -1,12 +1,15 @@
 #pragma once
 // The main window: the 3D view over the move-log pane, the solving pane on
 // the right, the menus and keys of shell/CommandTable.h, the status bar, the
-// fixed 800 × 600 size and the two-pass close.
+// 800 × 600 opening (and smallest) size and the two-pass close.
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 
+#include "shell/SettingsStore.h"
+
 class QAction;
+class QActionGroup;
 class QLabel;
 class QMenu;
 class QSplitter;
@@ -21,6 +24,7 @@ class CCubeSolverForm;
 class COpLogForm;
 class CRubikDoc;
 class ScrambleCommands;
+
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -50,6 +54,11 @@ class CMainFrame : public QMainWindow {
   void RunCommand(int id);
   // Refreshes the status bar and every command's enabled and checked state.
   void UpdateCommandUi();
+  QActionGroup* ThemeGroup() const { return themeGroup_; }
+
+  WindowLayout Layout() const;
+  // Before the window is shown: size, pane sizes and smooth edges from last time.
+  void ApplyLayout(const WindowLayout& layout);
 
  signals:
   // A new game of `order` has started; the log and solving forms follow it.
@@ -61,6 +70,7 @@ class CMainFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private slots:
@@ -71,6 +81,7 @@ class CMainFrame : public QMainWindow {
   void OnFileSave();
   void OnFileSaveAs();
   void OnEditUndo();
+  void OnEditRedo();
   void OnSlowScramble();
   void OnFastScramble();
   void OnRandomStateScramble();
@@ -79,6 +90,7 @@ class CMainFrame : public QMainWindow {
   void OnTheme(int theme);
   void OnProjectionView();
   void OnSunlight();
+  void OnSmoothEdges();
   void OnToggleSolverPane();
   void OnToggleLogPane();
   void OnBackgroundNone();
@@ -98,6 +110,10 @@ class CMainFrame : public QMainWindow {
   void AttachDocument();
   void ApplyPaneSizes();
   void UpdateTitle();
+  void UpdateSizeGrip();
+  static QString CapsLockText();
+  static QString CounterText(const QString& count);
+  static int PaneSize(const QWidget* pane, const QSplitter* splitter, const QList<int>& remembered);
   bool CommandEnabled(int id) const;
   bool CommandChecked(int id) const;
   void TogglePane(QWidget* pane, QSplitter* splitter, QList<int>& remembered);
@@ -113,6 +129,8 @@ class CMainFrame : public QMainWindow {
   QSplitter* inner_ = nullptr;
   bool splittersReady_ = false;
   QList<int> outerSizes_, innerSizes_;
+  int storedSolverWidth_ = 0, storedLogHeight_ = 0;
+  QActionGroup* themeGroup_ = nullptr;
   QLabel* capsPane_ = nullptr;
   QLabel* hintPane_ = nullptr;
   QLabel* counterPane_ = nullptr;

@@ -6,6 +6,7 @@
 #include "settings/Settings.h"
 #include "shell/CButtonST.h"
 #include "shell/CCharSetCtrl.h"
+#include "shell/Texts.h"
 #include "view/CRubikView.h"
 
 namespace shell {
@@ -33,19 +34,19 @@ struct COpLogForm::ButtonSpec {
 const std::array<COpLogForm::ButtonSpec, COpLogForm::kButtonCount>& COpLogForm::Buttons() {
   using F = COpLogForm;
   static const std::array<ButtonSpec, kButtonCount> buttons = {{
-      {kRotateX, "x", "X轴----整个魔方绕X轴顺时针旋转90度", 90, int(WholeRotation::X), nullptr},
-      {kRotateX2, "x2", "X轴----整个魔方绕X轴顺时针旋转180°", 30, int(WholeRotation::X2), nullptr},
-      {kRotateXPrime, "x'", "X轴----整个魔方绕X轴逆时针旋转90°", 30, int(WholeRotation::XPrime), nullptr},
-      {kRotateY, "y", "Y轴----整个魔方绕Y轴顺时针旋转90°", 30, int(WholeRotation::Y), nullptr},
-      {kRotateY2, "y2", "Y轴----整个魔方绕Y轴顺时针旋转180°", 30, int(WholeRotation::Y2), nullptr},
-      {kRotateYPrime, "y'", "Y轴----整个魔方绕Y轴逆时针旋转90°", 30, int(WholeRotation::YPrime), nullptr},
-      {kRotateZ, "z", "Z轴----整个魔方绕Z轴顺时针旋转90°", 30, int(WholeRotation::Z), nullptr},
-      {kRotateZ2, "z2", "Z轴----整个魔方绕Z轴顺时针旋转180°", 30, int(WholeRotation::Z2), nullptr},
-      {kRotateZPrime, "z'", "Z轴----整个魔方绕Z轴逆时针旋转90°", 30, int(WholeRotation::ZPrime), nullptr},
-      {kJumpToStart, "|<", "后退到起点", 130, -1, &F::OnJumpToStart},
-      {kStepBack, "<", "后退一步", 130, -1, &F::OnStepBack},
-      {kStepForward, ">", "前进一步", 130, -1, &F::OnStepForward},
-      {kJumpToEnd, ">|", "前进到终点", 130, -1, &F::OnJumpToEnd},
+      {kRotateX, "x", QT_TR_NOOP("X轴----整个魔方绕X轴顺时针旋转90度"), 90, int(WholeRotation::X), nullptr},
+      {kRotateX2, "x2", QT_TR_NOOP("X轴----整个魔方绕X轴顺时针旋转180°"), 30, int(WholeRotation::X2), nullptr},
+      {kRotateXPrime, "x'", QT_TR_NOOP("X轴----整个魔方绕X轴逆时针旋转90°"), 30, int(WholeRotation::XPrime), nullptr},
+      {kRotateY, "y", QT_TR_NOOP("Y轴----整个魔方绕Y轴顺时针旋转90°"), 30, int(WholeRotation::Y), nullptr},
+      {kRotateY2, "y2", QT_TR_NOOP("Y轴----整个魔方绕Y轴顺时针旋转180°"), 30, int(WholeRotation::Y2), nullptr},
+      {kRotateYPrime, "y'", QT_TR_NOOP("Y轴----整个魔方绕Y轴逆时针旋转90°"), 30, int(WholeRotation::YPrime), nullptr},
+      {kRotateZ, "z", QT_TR_NOOP("Z轴----整个魔方绕Z轴顺时针旋转90°"), 30, int(WholeRotation::Z), nullptr},
+      {kRotateZ2, "z2", QT_TR_NOOP("Z轴----整个魔方绕Z轴顺时针旋转180°"), 30, int(WholeRotation::Z2), nullptr},
+      {kRotateZPrime, "z'", QT_TR_NOOP("Z轴----整个魔方绕Z轴逆时针旋转90°"), 30, int(WholeRotation::ZPrime), nullptr},
+      {kJumpToStart, "|<", QT_TR_NOOP("后退到起点"), 130, -1, &F::OnJumpToStart},
+      {kStepBack, "<", QT_TR_NOOP("后退一步"), 130, -1, &F::OnStepBack},
+      {kStepForward, ">", QT_TR_NOOP("前进一步"), 130, -1, &F::OnStepForward},
+      {kJumpToEnd, ">|", QT_TR_NOOP("前进到终点"), 130, -1, &F::OnJumpToEnd},
       {kReverseDemo, nullptr, nullptr, 130, -1, &F::OnReverseDemo},
       {kForwardDemo, nullptr, nullptr, 130, -1, &F::OnForwardDemo},
   }};
@@ -80,7 +81,7 @@ void COpLogForm::CreateButtons() {
     button->setObjectName(QStringLiteral("button%1").arg(spec.id));
     button->OffsetColor(CButtonST::kBkIn, spec.hoverOffset, false);
     button->EnableBalloonTooltip();
-    if (spec.tooltip) button->SetTooltipText(QString::fromUtf8(spec.tooltip));
+    if (spec.tooltip) button->SetTooltipText(tr(spec.tooltip));
     const int id = spec.id;
     connect(button, &QPushButton::clicked, this, [this, id] { PressButton(id); });
     buttons_[i] = button;
@@ -204,7 +205,7 @@ void COpLogForm::SyncDemos() {
     const movelog::DemoButtonLook look = movelog::DemoLook(demo, running);
     CButtonST* button = Button(demo == Demo::Forward ? kForwardDemo : kReverseDemo);
     button->setText(QString::fromUtf8(look.caption));
-    button->SetTooltipText(QString::fromUtf8(look.tooltip));
+    button->SetTooltipText(CoreText("movelog", look.tooltip));
     QTimer& timer = demo == Demo::Forward ? forwardTimer_ : reverseTimer_;
     // The interval is read when a demonstration starts.
     if (running && !timer.isActive())

@@ -47,14 +47,14 @@ constexpr CheckField kCheckFields[] = {
 }  // namespace
 
 CPreferencesDlg::CPreferencesDlg(QWidget* parent) : QDialog(parent), fields_(settings::gSettings) {
-  setWindowTitle(QStringLiteral("选项设置"));
+  setWindowTitle(tr("选项设置"));
   setWindowIcon(AppIcon());
   auto* column = new QVBoxLayout(this);
   column->addWidget(CreateScrambleGroup());
   column->addWidget(CreateAnimationGroup());
-  column->addWidget(CreateMethodGroup(QStringLiteral("初级解法"), kLayerFirst, kNoFormula,
+  column->addWidget(CreateMethodGroup(tr("初级解法"), kLayerFirst, kNoFormula,
                                       &Settings::primarySolution, beginnerGroup_));
-  column->addWidget(CreateMethodGroup(QStringLiteral("高级解法"), kPetrus, kMinimumMove, &Settings::minStep,
+  column->addWidget(CreateMethodGroup(tr("高级解法"), kPetrus, kMinimumMove, &Settings::minStep,
                                       advancedGroup_));
   column->addWidget(CreateHiddenControls());
   column->addWidget(CreateButtons());
@@ -82,7 +82,7 @@ QLineEdit* CPreferencesDlg::AddEdit(QGridLayout* grid, int row, int id, const QS
   controls_.insert(id, edit);
   auto* caption = new QLabel(label, this);
   // One label width in every group, so the edits line up.
-  caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(QStringLiteral("自动演示间隔")));
+  caption->setMinimumWidth(caption->fontMetrics().horizontalAdvance(tr("自动演示间隔")));
   grid->addWidget(caption, row, 0);
   grid->addWidget(edit, row, 1);
   grid->addWidget(new QLabel(note, this), row, 2);
@@ -90,14 +90,14 @@ QLineEdit* CPreferencesDlg::AddEdit(QGridLayout* grid, int row, int id, const QS
 }
 
 QWidget* CPreferencesDlg::CreateScrambleGroup() {
-  auto* box = new QGroupBox(QStringLiteral("随机乱转魔方"), this);
+  auto* box = new QGroupBox(tr("随机乱转魔方"), this);
   auto* grid = new QGridLayout(box);
-  AddEdit(grid, 0, kRotationCount, QStringLiteral("随机乱转"), QStringLiteral("(0-5000 转)"));
-  const std::pair<int, const char*> checks[] = {{kShowRotations, "动态显示随机转动状态"},
-                                                {kKeepCenter, "乱转时固定中心块(奇数价)"}};
+  AddEdit(grid, 0, kRotationCount, tr("随机乱转"), tr("(0-5000 转)"));
+  const std::pair<int, const char*> checks[] = {{kShowRotations, QT_TR_NOOP("动态显示随机转动状态")},
+                                                {kKeepCenter, QT_TR_NOOP("乱转时固定中心块(奇数价)")}};
   int row = 1;
   for (const auto& [id, text] : checks) {
-    auto* check = new QCheckBox(QString::fromUtf8(text), this);
+    auto* check = new QCheckBox(tr(text), this);
     check->setObjectName(QString::number(id));
     controls_.insert(id, check);
     grid->addWidget(check, row++, 0, 1, 3);
@@ -107,21 +107,21 @@ QWidget* CPreferencesDlg::CreateScrambleGroup() {
 }
 
 QWidget* CPreferencesDlg::CreateAnimationGroup() {
-  auto* box = new QGroupBox(QStringLiteral("转动状态参数"), this);
+  auto* box = new QGroupBox(tr("转动状态参数"), this);
   auto* grid = new QGridLayout(box);
-  AddEdit(grid, 0, kRotationSteps, QStringLiteral("转动帧数"), QStringLiteral("(0-500 帧)"));
-  AddEdit(grid, 1, kRotationDelay, QStringLiteral("每帧延迟"), QStringLiteral("(0-50 毫秒)"));
-  AddEdit(grid, 2, kMaxInterval, QStringLiteral("自动演示间隔"), QStringLiteral("(0-3000 毫秒)"));
+  AddEdit(grid, 0, kRotationSteps, tr("转动帧数"), tr("(0-500 帧)"));
+  AddEdit(grid, 1, kRotationDelay, tr("每帧延迟"), tr("(0-50 毫秒)"));
+  AddEdit(grid, 2, kMaxInterval, tr("自动演示间隔"), tr("(0-3000 毫秒)"));
   grid->setColumnStretch(2, 1);
   return box;
 }
 
 QWidget* CPreferencesDlg::CreateMethodGroup(const QString& title, int firstId, int secondId,
                                             int Settings::*field, QButtonGroup*& group) {
-  static const QHash<int, QString> kTexts = {{kLayerFirst, QStringLiteral("层先流行玩法")},
-                                             {kNoFormula, QStringLiteral("不用背公式的玩法")},
-                                             {kPetrus, QStringLiteral("Lars Petrus玩法")},
-                                             {kMinimumMove, QStringLiteral("最小步玩法")}};
+  static const QHash<int, QString> kTexts = {{kLayerFirst, tr("层先流行玩法")},
+                                             {kNoFormula, tr("不用背公式的玩法")},
+                                             {kPetrus, tr("Lars Petrus玩法")},
+                                             {kMinimumMove, tr("最小步玩法")}};
   auto* box = new QGroupBox(title, this);
   auto* row = new QHBoxLayout(box);
   group = new QButtonGroup(this);
@@ -145,9 +145,9 @@ QWidget* CPreferencesDlg::CreateHiddenControls() {
   // The fixed mouse settings have controls that are never shown nor exchanged.
   auto* holder = new QWidget(this);
   auto* grid = new QGridLayout(holder);
-  AddEdit(grid, 0, kMinDragDistance, QStringLiteral("鼠标拖动最小敏感距离"), QStringLiteral("(0-20 象素)"));
-  AddEdit(grid, 1, kMaxDragAngle, QStringLiteral("鼠标拖动最大视图角度"), QStringLiteral("(0-135 度)"));
-  auto* swap = new QCheckBox(QStringLiteral("交换鼠标左右键"), this);
+  AddEdit(grid, 0, kMinDragDistance, tr("鼠标拖动最小敏感距离"), tr("(0-20 象素)"));
+  AddEdit(grid, 1, kMaxDragAngle, tr("鼠标拖动最大视图角度"), tr("(0-135 度)"));
+  auto* swap = new QCheckBox(tr("交换鼠标左右键"), this);
   swap->setObjectName(QString::number(kSwapMouseButtons));
   controls_.insert(kSwapMouseButtons, swap);
   grid->addWidget(swap, 2, 0, 1, 3);
@@ -160,9 +160,9 @@ QWidget* CPreferencesDlg::CreateButtons() {
   auto* holder = new QWidget(this);
   auto* row = new QHBoxLayout(holder);
   row->setContentsMargins(0, 0, 0, 0);
-  auto* ok = new QPushButton(QStringLiteral("确定"), this);
-  auto* defaults = new QPushButton(QStringLiteral("缺省"), this);
-  auto* cancel = new QPushButton(QStringLiteral("取消"), this);
+  auto* ok = new QPushButton(tr("确定"), this);
+  auto* defaults = new QPushButton(tr("缺省"), this);
+  auto* cancel = new QPushButton(tr("取消"), this);
   ok->setDefault(true);
   defaults->setObjectName(QString::number(kDefaults));
   controls_.insert(kDefaults, defaults);
@@ -199,7 +199,7 @@ bool CPreferencesDlg::ReadFields(Settings& into) {
       problem = QStringLiteral("Enter an integer between %1 and %2.").arg(e.minValue).arg(e.maxValue);
     }
     if (!problem.isEmpty()) {
-      QMessageBox box(QMessageBox::Warning, QString::fromUtf8(kApplicationName), problem, QMessageBox::Ok, this);
+      QMessageBox box(QMessageBox::Warning, ApplicationTitle(), problem, QMessageBox::Ok, this);
       box.exec();
       edit->setFocus();
       edit->selectAll();

@@ -10,27 +10,28 @@
 #include "model/viewmath/ViewMath.h"
 #include "shell/CMainFrame.h"
 #include "shell/SettingsStore.h"
+#include "shell/Texts.h"
 #include "view/CRubikView.h"
 
 namespace shell {
 
 namespace {
 
-constexpr const char* kUntitledName = "魔方";
+constexpr const char* kUntitledName = QT_TR_NOOP("魔方");
 constexpr const char* kExtension = "rvs";
-constexpr const char* kFilter = "魔方文档 (*.rvs);;所有文件 (*)";
+constexpr const char* kOpenCaption = QT_TR_NOOP("打开");
+constexpr const char* kSaveAsCaption = QT_TR_NOOP("另存为");
+constexpr const char* kFilter = QT_TR_NOOP("魔方文档 (*.rvs);;所有文件 (*)");
 constexpr const char* kUnexpectedFormat = "Unexpected file format.";
 constexpr const char* kFailedToOpen = "%1\nFailed to open document.";
 constexpr const char* kFailedToSave = "%1\nFailed to save document.";
 constexpr const char* kSaveChanges = "Save changes to %1?";
 constexpr const char* kRevert = "Revert to saved cube session %1, losing your changes?";
 
-QString ApplicationTitle() { return QString::fromUtf8(kApplicationName); }
-
 QString AskWithDialog(QWidget* parent, bool forSave, const QString& suggested) {
-  const QString filter = QString::fromUtf8(kFilter);
-  if (!forSave) return QFileDialog::getOpenFileName(parent, QStringLiteral("打开"), QString(), filter);
-  QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("另存为"), suggested, filter);
+  const QString filter = ShellText(kFilter);
+  if (!forSave) return QFileDialog::getOpenFileName(parent, ShellText(kOpenCaption), QString(), filter);
+  QString path = QFileDialog::getSaveFileName(parent, ShellText(kSaveAsCaption), suggested, filter);
   if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".") + kExtension;
   return path;
 }
@@ -75,7 +76,7 @@ void CRubikDoc::SetPathName(const QString& path) {
 }
 
 QString CRubikDoc::Title() const {
-  return path_.isEmpty() ? QString::fromUtf8(kUntitledName) : QFileInfo(path_).fileName();
+  return path_.isEmpty() ? ShellText(kUntitledName) : QFileInfo(path_).fileName();
 }
 
 QString CRubikDoc::AbsolutePath(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
@@ -140,7 +141,7 @@ bool CRubikDoc::SaveModified() {
 bool CRubikDoc::DoSave(const QString& path) {
   QString target = path;
   if (target.isEmpty()) {
-    const QString suggested = path_.isEmpty() ? QString::fromUtf8(kUntitledName) + "." + kExtension : path_;
+    const QString suggested = path_.isEmpty() ? ShellText(kUntitledName) + "." + kExtension : path_;
     target = askFileName(true, suggested);
     if (target.isEmpty()) return false;
   }

@@ -4,13 +4,14 @@
 #include <QMenu>
 
 #include "shell/CRubikDoc.h"
+#include "shell/Texts.h"
 
 namespace shell {
 
 namespace {
 
 constexpr const char* kEntryProperty = "recentFileEntry";
-constexpr const char* kPrompt = "打开该文档";
+constexpr const char* kPrompt = QT_TR_NOOP("打开该文档");
 
 void Rebuild(QMenu* menu, QAction* before, CRubikDoc& doc) {
   for (QAction* action : menu->actions())
@@ -24,7 +25,7 @@ void Rebuild(QMenu* menu, QAction* before, CRubikDoc& doc) {
     auto* action = new QAction(RecentFileList::MenuText(i, files.at(i)), menu);
     action->setObjectName(QStringLiteral("command%1").arg(kFirstRecentFileCommand + i));
     action->setData(kFirstRecentFileCommand + i);
-    action->setStatusTip(QString::fromUtf8(kPrompt));
+    action->setStatusTip(ShellText(kPrompt));
     action->setProperty(kEntryProperty, i);
     QObject::connect(action, &QAction::triggered, &doc, [&doc, i] { doc.OpenRecentFile(i); });
     menu->insertAction(before, action);

@@ -47,7 +47,7 @@ ScrambleResult Scramble(view::CRubikView& view, int animate, int record, int sou
   // The closing sound plays whatever `sound` says.
   if (model::TurnPresenter* presenter = cube.Presenter())
     presenter->PlayAxisSound(scramble::FinalSoundAxis(result.turns, animate != 0));
-  cube.history.clear();
+  cube.ClearHistory();
   emit view.documentModified();
   view.update();
   result.finished = true;

@@ -3,9 +3,10 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 
-#include "shell/AppIcon.h"
+#include "shell/AppSetup.h"
 #include "shell/CMainFrame.h"
 #include "shell/CRubikDoc.h"
+#include "shell/Language.h"
 #include "shell/SettingsStore.h"
 #include "solvers/tablecache/TableCache.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
@@ -17,17 +18,15 @@
 int main(int argc, char* argv[]) {
   view::SetDefaultGlFormat();  // before the application object, or GL gets no depth buffer
   QApplication app(argc, argv);
-  shell::RegisterSettingsLocation();
+  shell::SetUpApplication(app);
+  const QStringList arguments = QApplication::arguments();
   // Solver tables are cached where the two-phase table file is kept.
   tablecache::SetFoldersOf(twophase::TableFileCandidates(QCoreApplication::applicationDirPath().toStdString()));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(shell::kApplicationName));
-  QApplication::setWindowIcon(shell::AppIcon());
-  QGuiApplication::setDesktopFileName(QStringLiteral("rovan"));  // matches the installed rovan.desktop
 
   shell::CRubikDoc doc;
   shell::CMainFrame frame(doc);
   // A document named on the command line that cannot be opened ends start-up.
-  if (!shell::ProcessShellCommand(doc, QApplication::arguments())) return 1;
+  if (!shell::ProcessShellCommand(doc, shell::WithoutLanguageOption(arguments))) return 1;
 
   view::TurnSounds sounds;
   shell::LoadSettings();
@@ -37,6 +36,7 @@ int main(int argc, char* argv[]) {
   }
 
   frame.View()->SetSounds(&sounds);
+  frame.ApplyLayout(shell::LoadWindowLayout());
   frame.show();
   // The view makes its OpenGL context when its window first appears on screen.
   QElapsedTimer waited;
@@ -44,9 +44,10 @@ int main(int argc, char* argv[]) {
   while (!frame.View()->HasContext() && waited.elapsed() < 3000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   if (!frame.View()->HasContext()) {
-    QMessageBox::critical(&frame, QString::fromUtf8(shell::kApplicationName),
-                          QStringLiteral("OpenGL initialization error"));
+    QMessageBox::critical(&frame, shell::ApplicationTitle(), QStringLiteral("OpenGL initialization error"));
     return 1;
   }
-  return app.exec();
+  const int result = app.exec();
+  shell::SaveWindowLayout(frame.Layout());
+  return result;
 }

@@ -1,7 +1,7 @@
 // Enciphers the help window's texts:
 //   tool_help_cipher SOURCE_DIR
-// reads SOURCE_DIR/resources/help/help_source.txt and writes
-// SOURCE_DIR/resources/help/IDR_HELP (the enciphered help resource) and
+// reads SOURCE_DIR/resources/help/help_source.txt and help_source_en.txt and writes
+// SOURCE_DIR/resources/help/IDR_HELP and IDR_HELP_en (the enciphered help resources) and
 // SOURCE_DIR/appinfo/HelpShortTextData.cpp (the enciphered short text).
 #include <cstdio>
 #include <fstream>
@@ -16,15 +16,18 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::string root = argv[1];
-  std::ifstream in(root + "/resources/help/help_source.txt", std::ios::binary);
-  if (!in) {
-    std::fprintf(stderr, "cannot read the help source\n");
-    return 1;
+  // The Chinese help and its English translation, each into its own resource.
+  for (const char* suffix : {"", "_en"}) {
+    std::ifstream in(root + "/resources/help/help_source" + suffix + ".txt", std::ios::binary);
+    if (!in) {
+      std::fprintf(stderr, "cannot read the help source%s\n", suffix);
+      return 1;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto help = appinfo::EncipherHelp(text);
+    std::ofstream(root + "/resources/help/IDR_HELP" + suffix, std::ios::binary)
+        .write(reinterpret_cast<const char*>(help.data()), static_cast<std::streamsize>(help.size()));
   }
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  const auto help = appinfo::EncipherHelp(text);
-  std::ofstream(root + "/resources/help/IDR_HELP", std::ios::binary)
-      .write(reinterpret_cast<const char*>(help.data()), static_cast<std::streamsize>(help.size()));
 
   const auto shortText = appinfo::EncipherShortText(appinfo::ShortCaptionSource(), appinfo::ShortStaticSource());
   std::ofstream out(root + "/appinfo/HelpShortTextData.cpp");

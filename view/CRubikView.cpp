@@ -53,6 +53,8 @@ CRubikView::~CRubikView() {
 }
 
 QWindow* CRubikView::SurfaceWindow() const { return surface_; }
+int CRubikView::SurfaceSamples() const { return surface_->Samples(); }
+QString CRubikView::RendererName() const { return surface_->RendererName(); }
 
 void CRubikView::Redraw() { surface_->requestUpdate(); }
 
@@ -65,7 +67,16 @@ void CRubikView::paintEvent(QPaintEvent*) {
   surface_->RenderNow();
 }
 
+bool IsSoftwareRenderer(const QString& rendererName) {
+  static const char* const kSoftware[] = {"llvmpipe", "softpipe", "swrast", "Software Rasterizer"};
+  for (const char* name : kSoftware)
+    if (rendererName.contains(QLatin1String(name), Qt::CaseInsensitive)) return true;
+  return false;
+}
+
 bool CRubikView::InitialiseGl() {
+  if (smoothEdges_ < 0)
+    surface_->SetSamples(IsSoftwareRenderer(surface_->RendererName()) ? 0 : kSmoothEdgeSamples);
   renderer_.Initialise();
   PictureTexture(QImage(kDefaultBackground), renderer_.background);
   BuildInnerTile(renderer_.faceTexture);
@@ -76,9 +87,14 @@ bool CRubikView::InitialiseGl() {
 
 void CRubikView::PaintGl(int w, int h) {
   if (w <= 0 || h <= 0) return;
-  if (QSize(w, h) != QSize(setup_.viewport.width, setup_.viewport.height)) {
-    setup_ = viewmath::ComputeViewSetup(w, h);
+  if (QSize(w, h) != deviceSize_) {
+    // Framed as at one device pixel per logical pixel, then scaled: the cube
+    // fills the view alike on a HiDPI screen.
+    const double ratio = surface_->devicePixelRatio();
+    setup_ = viewmath::ScaleViewSetup(
+        viewmath::ComputeViewSetup(std::max(1, int(w / ratio + 0.5)), std::max(1, int(h / ratio + 0.5))), ratio);
     projection_ = viewmath::Ortho(setup_.volume);
+    deviceSize_ = QSize(w, h);
   }
   ApplyPendingAppearance();
   const viewmath::Viewport& vp = setup_.viewport;
@@ -129,6 +145,14 @@ void CRubikView::SetSunlight(bool on) {
   if (contextReady_ && surface_->MakeCurrent()) renderer_.ApplySunlight(on);
   Redraw();
 }
+
+void CRubikView::SetSmoothEdges(bool on) {
+  smoothEdges_ = on ? 1 : 0;
+  surface_->SetSamples(on ? kSmoothEdgeSamples : 0);
+  Redraw();
+}
+
+bool CRubikView::SmoothEdges() const { return surface_->RequestedSamples() > 0; }
 
 bool CRubikView::LoadBackgroundFile(const QString& path) {
   gAppearance.background = true;
@@ -230,10 +254,13 @@ void CRubikView::mouseReleaseEvent(QMouseEvent* event) {
   const QPoint start = turnStart_;
   turnStart_ = QPoint(-1, -1);
   if ((event->modifiers() & Qt::ControlModifier) || start == QPoint(-1, -1)) return;
-  const QPoint end = event->position().toPoint();
+  // The viewport is in device pixels; so are the points picked in it.
+  const double ratio = surface_->devicePixelRatio();
+  const QPointF end = event->position() * ratio;
+  const QPointF from = QPointF(start) * ratio;
   const auto picked = viewmath::PickTurnGeometry(
-      cube_.Order(), projection_, savedModelView_, setup_.viewport, height(),
-      {start.x(), start.y(), end.x(), end.y()}, settings::gSettings.minDragDistance,
+      cube_.Order(), projection_, savedModelView_, setup_.viewport, deviceSize_.height(),
+      {int(from.x()), int(from.y()), int(end.x()), int(end.y())}, settings::gSettings.minDragDistance,
       settings::gSettings.maxDragAngle);
   if (!picked) return;
   cube_.TurnLayer(picked->axis, picked->layer, picked->dir, 1, 1, 1);

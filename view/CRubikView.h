@@ -4,6 +4,7 @@
 // keys, rotates the camera by right drags and zooms by the wheel. It animates
 // and sounds the cube's turns as the cube's TurnPresenter.
 #include <QPoint>
+#include <QSize>
 #include <QWidget>
 #include <string>
 
@@ -15,6 +16,9 @@
 #include "view/CubeRenderer.h"
 
 namespace view {
+
+// Whether GL_RENDERER names a software rasteriser (Mesa's llvmpipe, softpipe, swrast).
+bool IsSoftwareRenderer(const QString& rendererName);
 
 class GlSurfaceWindow;
 class TurnSounds;
@@ -33,6 +37,9 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   const viewmath::ViewSetup& Setup() const { return setup_; }
   bool HasContext() const { return contextReady_; }
   QWindow* SurfaceWindow() const;
+  // Samples per pixel the GL surface got (0 = single-sampled) and the renderer's name.
+  int SurfaceSamples() const;
+  QString RendererName() const;
   // Asks for a frame on the next pass of the event loop.
   void Redraw();
   // Draws and shows a frame before returning.
@@ -52,6 +59,12 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   // Appearance commands of the 外观 menu.
   void ChooseTheme(int theme);
   void SetSunlight(bool on);
+  // Smooth edges: multisampled drawing with kSmoothEdgeSamples per pixel.
+  // Until chosen, they are on for hardware renderers only: on a software
+  // renderer they cost more than the 12 ms an order-7 frame may take.
+  void SetSmoothEdges(bool on);
+  bool SmoothEdges() const;
+  static constexpr int kSmoothEdgeSamples = 4;
   // Loads a chosen background file by the rules of its name; the background
   // is switched on in every case. False when the file was not loaded.
   bool LoadBackgroundFile(const QString& path);
@@ -82,6 +95,7 @@ class CRubikView : public QWidget, public model::TurnPresenter {
 
  private:
   bool InitialiseGl();
+  void CreateSurface();
   void PaintGl(int width, int height);
   bool IsTurnButton(Qt::MouseButton b) const;
   bool IsCameraButton(Qt::MouseButton b) const;
@@ -94,7 +108,8 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   model::WCube cube_;
   viewmath::Camera camera_;
   viewmath::WTrackball trackball_;
-  viewmath::ViewSetup setup_;
+  viewmath::ViewSetup setup_;  // in device pixels
+  QSize deviceSize_;           // of the last frame
   viewmath::Mat4 projection_ = viewmath::Identity();
   viewmath::Mat4 savedModelView_ = viewmath::Identity();
   CubeRenderer renderer_;
@@ -107,6 +122,7 @@ class CRubikView : public QWidget, public model::TurnPresenter {
   QPoint turnStart_{-1, -1};
   long framesDrawn_ = 0;
   TurnSounds* sounds_ = nullptr;
+  int smoothEdges_ = -1;  // −1 = by renderer
   GlSurfaceWindow* surface_ = nullptr;  // owned by its container widget
 };
 

@@ -1,7 +1,10 @@
 #include "view/GlSurfaceWindow.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
 namespace view {
@@ -14,7 +17,42 @@ GlSurfaceWindow::GlSurfaceWindow(QObject* inputTarget, std::function<bool()> ini
   setFormat(QSurfaceFormat::defaultFormat());
 }
 
-GlSurfaceWindow::~GlSurfaceWindow() { delete context_; }
+GlSurfaceWindow::~GlSurfaceWindow() {
+  ReleaseFramebuffer();
+  delete context_;
+}
+
+void GlSurfaceWindow::SetSamples(int samples) {
+  samples_ = std::max(samples, 0);
+  ReleaseFramebuffer();
+}
+
+void GlSurfaceWindow::ReleaseFramebuffer() {
+  if (!multisampled_) return;
+  if (MakeCurrent()) delete multisampled_;  // without the context its names are gone anyway
+  multisampled_ = nullptr;
+}
+
+void GlSurfaceWindow::DrawFrame(int w, int h) {
+  if (samples_ > 0 && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+    if (!multisampled_ || multisampled_->size() != QSize(w, h)) {
+      delete multisampled_;
+      QOpenGLFramebufferObjectFormat format;
+      format.setSamples(samples_);
+      format.setAttachment(QOpenGLFramebufferObject::Depth);
+      multisampled_ = new QOpenGLFramebufferObject(w, h, format);
+    }
+    if (multisampled_->isValid() && multisampled_->bind()) {
+      paint_(w, h);
+      QOpenGLFramebufferObject::bindDefault();
+      const QRect all(0, 0, w, h);
+      QOpenGLFramebufferObject::blitFramebuffer(nullptr, all, multisampled_, all, GL_COLOR_BUFFER_BIT,
+                                                GL_NEAREST);
+      return;
+    }
+  }
+  paint_(w, h);
+}
 
 bool GlSurfaceWindow::EnsureContext() {
   if (ready_) return true;
@@ -38,7 +76,7 @@ void GlSurfaceWindow::DoneCurrent() {
 void GlSurfaceWindow::RenderNow() {
   if (!isExposed() || !EnsureContext() || !context_->makeCurrent(this)) return;
   const qreal ratio = devicePixelRatio();
-  paint_(int(width() * ratio), int(height() * ratio));
+  DrawFrame(int(width() * ratio), int(height() * ratio));
   context_->swapBuffers(this);
 }
 
@@ -46,10 +84,24 @@ QImage GlSurfaceWindow::Grab() {
   if (!isExposed() || !EnsureContext() || !context_->makeCurrent(this)) return {};
   const qreal ratio = devicePixelRatio();
   const int w = int(width() * ratio), h = int(height() * ratio);
-  paint_(w, h);
+  DrawFrame(w, h);
   QImage image(w, h, QImage::Format_RGBA8888);
   context_->functions()->glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, image.bits());
   return image.mirrored();
+}
+
+int GlSurfaceWindow::Samples() {
+  if (!MakeCurrent()) return 0;
+  if (multisampled_ && multisampled_->isValid()) return multisampled_->format().samples();
+  GLint samples = 0;
+  context_->functions()->glGetIntegerv(GL_SAMPLES, &samples);
+  return samples;
+}
+
+QString GlSurfaceWindow::RendererName() {
+  // Also asked while the context is being set up, before it counts as ready.
+  if (!context_ || !context_->makeCurrent(this)) return {};
+  return QString::fromLatin1(reinterpret_cast<const char*>(context_->functions()->glGetString(GL_RENDERER)));
 }
 
 void GlSurfaceWindow::exposeEvent(QExposeEvent*) {

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QOpenGLContext;
+class QOpenGLFramebufferObject;
 
 namespace view {
 
@@ -22,12 +23,23 @@ class GlSurfaceWindow : public QWindow {
   ~GlSurfaceWindow() override;
 
   bool HasContext() const { return ready_; }
+  // Smooth edges: frames are drawn into a multisampled framebuffer of this
+  // many samples per pixel and resolved onto the window; 0 draws straight to
+  // the window. A multisampled window format would serve too, but it cannot
+  // be switched without remaking the window, and X servers without
+  // multisampled visuals (Xvfb, many remote displays) silently give none.
+  void SetSamples(int samples);
+  int RequestedSamples() const { return samples_; }
   bool MakeCurrent();
   void DoneCurrent();
   // Draws and presents a frame now, if the window is on screen.
   void RenderNow();
   // Draws a frame and returns its pixels instead of presenting it.
   QImage Grab();
+  // What the drawing gets: samples per pixel (0 = single-sampled) and the
+  // renderer's name; 0 and empty before the context exists.
+  int Samples();
+  QString RendererName();
 
  protected:
   void exposeEvent(QExposeEvent* event) override;
@@ -35,11 +47,17 @@ class GlSurfaceWindow : public QWindow {
 
  private:
   bool EnsureContext();
+  // Draws one frame of the window's device-pixel size into the framebuffer
+  // that is read or shown afterwards.
+  void DrawFrame(int width, int height);
+  void ReleaseFramebuffer();
 
   QObject* inputTarget_;
   std::function<bool()> initialise_;
   std::function<void(int, int)> paint_;
   QOpenGLContext* context_ = nullptr;
+  QOpenGLFramebufferObject* multisampled_ = nullptr;  // lives in context_
+  int samples_ = 0;
   bool ready_ = false;
   bool failed_ = false;
 };

@@ -1,7 +1,7 @@
 // Frame times of the 3D view under the program's own window size.
 //   benchgui_view_frames [--shots DIR]
 // Prints: start-up to the first drawn frame, median full-frame times for
-// order 7 (textured) and order 3, and the time of a default animated quarter
+// order 7 (textured and flat) and order 3, with smooth edges off and on, and the time of a default animated quarter
 // turn (60 frames, 1 ms delay). With --shots, also saves a picture of every
 // theme for orders 2, 3 and 7, with and without projection view and background,
 // layers held mid-turn, and the cube seen from below, from straight ahead and
@@ -143,15 +143,22 @@ int main(int argc, char** argv) {
   std::printf("start-up to first frame: %lld ms\n", sinceStart.elapsed());
 
   view::CRubikView& v = *frame.View();
-  frame.RunCommand(cmd::kNewGame7);
-  frame.RunCommand(cmd::kThemeNumbers);
-  ReportFrames("warm-up", v, 10);
-  ReportFrames("order 7 textured frame", v, 200);
-  frame.RunCommand(cmd::kThemeStandard);
-  ReportFrames("order 7 flat frame", v, 200);
-  frame.RunCommand(cmd::kNewGame3);
-  frame.RunCommand(cmd::kThemeNumbers);
-  ReportFrames("order 3 textured frame", v, 200);
+  std::printf("renderer %s, %d samples per pixel\n", qPrintable(v.RendererName()), v.SurfaceSamples());
+  for (const bool smooth : {false, true}) {
+    v.SetSmoothEdges(smooth);
+    v.RedrawNow();
+    std::printf("smooth edges %s: %d samples per pixel\n", smooth ? "on" : "off", v.SurfaceSamples());
+    frame.RunCommand(cmd::kNewGame7);
+    frame.RunCommand(cmd::kThemeNumbers);
+    ReportFrames("  warm-up", v, 10);
+    ReportFrames("  order 7 textured frame", v, 200);
+    frame.RunCommand(cmd::kThemeStandard);
+    ReportFrames("  order 7 flat frame", v, 200);
+    frame.RunCommand(cmd::kNewGame3);
+    frame.RunCommand(cmd::kThemeNumbers);
+    ReportFrames("  order 3 textured frame", v, 200);
+  }
+  v.SetSmoothEdges(false);
 
   settings::gSettings.rotationSteps = 60;
   settings::gSettings.rotationDelay = 1;

@@ -21,6 +21,14 @@ ViewSetup ComputeViewSetup(int cx, int cy) {
   return s;
 }
 
+ViewSetup ScaleViewSetup(const ViewSetup& logical, double ratio) {
+  const auto scaled = [ratio](int v) { return static_cast<int>(std::lround(v * ratio)); };
+  ViewSetup s = logical;
+  s.viewport = {scaled(logical.viewport.x), scaled(logical.viewport.y), scaled(logical.viewport.width),
+                scaled(logical.viewport.height)};
+  return s;
+}
+
 Mat4 Identity() { return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}; }
 
 Mat4 Multiply(const Mat4& a, const Mat4& b) {

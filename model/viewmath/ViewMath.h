@@ -35,6 +35,9 @@ struct ViewSetup {
 // Window client size (cx, cy > 0) → a viewport 350 pixels or more larger than
 // the window on every side, and the orthographic volume of the same aspect.
 ViewSetup ComputeViewSetup(int cx, int cy);
+// The same framing on a screen of `ratio` device pixels per logical pixel:
+// the viewport scaled to device pixels, the volume unchanged.
+ViewSetup ScaleViewSetup(const ViewSetup& logical, double ratio);
 
 Mat4 Identity();
 Mat4 Multiply(const Mat4& a, const Mat4& b);  // a · b

@@ -4,6 +4,8 @@
 // and does what they say.
 #include <string>
 
+#include "appinfo/Translatable.h"
+
 namespace orchestration {
 
 // The beginner and advanced methods (settings "Primary solution", "Min Step").
@@ -62,7 +64,7 @@ enum class TwoPhaseAction {
 };
 TwoPhaseAction TwoPhaseToggle(int order, bool coloursUniform, bool running,
                               bool secondSearchRunning, bool tablesReady);
-inline constexpr const char* kTwoPhaseIdleCaption = "仙人解法";
-inline constexpr const char* kTwoPhaseRunningCaption = "停止求解";
+inline constexpr const char* kTwoPhaseIdleCaption = ROVAN_TR_NOOP("仙人解法");
+inline constexpr const char* kTwoPhaseRunningCaption = ROVAN_TR_NOOP("停止求解");
 
 }  // namespace orchestration

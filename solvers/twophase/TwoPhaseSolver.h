@@ -8,10 +8,12 @@
 #include "solvers/twophase/OutputWindow.h"
 #include "solvers/twophase/TwoPhaseTables.h"
 
+#include "appinfo/Translatable.h"
+
 namespace twophase {
 
-inline constexpr const char* kColourErrorText = "错误 : 颜色设置有问题,请重新设置颜色!";
-inline constexpr const char* kAlreadySolvedText = "魔方已经复原";
+inline constexpr const char* kColourErrorText = ROVAN_TR_NOOP("错误 : 颜色设置有问题,请重新设置颜色!");
+inline constexpr const char* kAlreadySolvedText = ROVAN_TR_NOOP("魔方已经复原");
 
 // labelledFaces: "U:……… D:………" etc. (input::ToLabelledFaces). tableFiles: where the
 // table file may be read or written, in order of preference. False only when

@@ -77,12 +77,14 @@ std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
 // The committed enciphered resources must be what the generator makes of the sources.
 TEST(HelpText, CommittedResourcesDecipherToTheirSources) {
   const std::filesystem::path root = ROVAN_SOURCE_DIR;
-  const auto source = ReadFile(root / "resources/help/help_source.txt");
-  const auto help = ReadFile(root / "resources/help/IDR_HELP");
-  ASSERT_FALSE(source.empty());
-  const std::u16string text = appinfo::DecipherHelp(help);
-  EXPECT_EQ(appinfo::Utf16ToUtf8(text), std::string(source.begin(), source.end()));
-  EXPECT_EQ(text.substr(0, 10), u"Rovan魔方 使用");
+  for (const char* suffix : {"", "_en"}) {
+    const auto source = ReadFile(root / (std::string("resources/help/help_source") + suffix + ".txt"));
+    const auto help = ReadFile(root / (std::string("resources/help/IDR_HELP") + suffix));
+    ASSERT_FALSE(source.empty()) << suffix;
+    const std::u16string text = appinfo::DecipherHelp(help);
+    EXPECT_EQ(appinfo::Utf16ToUtf8(text), std::string(source.begin(), source.end())) << suffix;
+    EXPECT_EQ(text.substr(0, 10), *suffix ? u"Rovan Cube" : u"Rovan魔方 使用");
+  }
 
   const auto captions = appinfo::DecipherShortText();
   ASSERT_LE(appinfo::ShortCaptionSource().size(), static_cast<size_t>(appinfo::kCaptionChars));

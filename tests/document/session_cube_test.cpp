@@ -53,4 +53,27 @@ TEST(SessionCube, UndoAfterLoadingReversesTheSavedTurn) {
   EXPECT_EQ(loaded.ExportColours(), model::WCube().ExportColours());
 }
 
+// Turns undone before a document is loaded belong to the cube that was there:
+// after the load there is nothing to redo, whatever the order.
+TEST(SessionCube, LoadingForgetsWhatCouldBeRedone) {
+  for (const int order : {3, 5}) {
+    model::WCube saved;
+    saved.Init(order);
+    model::ApplySequence(saved, "U", 0, 1, 0);
+    session::SessionData read;
+    ASSERT_EQ(session::ParseSession(session::WriteSession(session::CaptureSession(saved, {})), read),
+              session::ParseResult::Loaded);
+    model::WCube cube;
+    model::ApplySequence(cube, "R F", 0, 1, 0);
+    cube.UndoLast();
+    ASSERT_TRUE(cube.CanRedo());
+    session::CameraState camera;
+    session::RestoreSession(read, cube, camera);
+    EXPECT_FALSE(cube.CanRedo()) << order;
+    cube.RedoNext();
+    EXPECT_EQ(cube.MoveCount(), 1);
+    EXPECT_EQ(cube.ExportColours(), saved.ExportColours());
+  }
+}
+
 }  // namespace

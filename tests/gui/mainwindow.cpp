@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <chrono>
+#include <QActionGroup>
+#include <QWindow>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -31,6 +33,13 @@ class MainWindowTest : public QObject {
 
   shell::CRubikDoc* doc_ = nullptr;
   CMainFrame* frame_ = nullptr;
+
+  // Ctrl with a letter, with the control character X11 gives as its text (a
+  // disabled item's key then reaches the view, which turns nothing for it).
+  void ControlKey(Qt::Key letter, Qt::KeyboardModifiers more) {
+    const QString text(QChar(char16_t(letter - Qt::Key_A + 1)));
+    QTest::sendKeyEvent(QTest::Click, frame_->windowHandle(), letter, text, Qt::ControlModifier | more);
+  }
 
   QStringList MenuTexts(QMenu* menu) {
     QStringList texts;
@@ -73,10 +82,10 @@ class MainWindowTest : public QObject {
     QCOMPARE(MenuTexts(frame_->Menu("游戏")),
              QStringList({"新游戏", "初始状态", "打开...", "保存", "另存为", "-", "退出"}));
     QCOMPARE(MenuTexts(frame_->Menu("操作")),
-             QStringList({"撤消", "-", "慢速乱转", "高速乱转", "随机状态打乱", "复制解法（标准记号）", "配置"}));
+             QStringList({"撤消", "重做", "-", "慢速乱转", "高速乱转", "随机状态打乱", "复制解法（标准记号）", "配置"}));
     QCOMPARE(MenuTexts(frame_->Menu("外观")),
              QStringList({"标准魔方", "数字魔方", "字母魔方", "符号魔方", "图案魔方", "财神魔方", "阴阳魔方",
-                          "天下魔方", "投影视图", "阳光效果", "窗口布局", "背景"}));
+                          "天下魔方", "投影视图", "阳光效果", "抗锯齿", "窗口布局", "背景"}));
     QCOMPARE(MenuTexts(frame_->Menu("外观/窗口布局")), QStringList({"求解窗口", "解答窗口"}));
     QCOMPARE(MenuTexts(frame_->Menu("外观/背景")), QStringList({"无", "自定义"}));
     QCOMPARE(MenuTexts(frame_->Menu("帮助")), QStringList({"关于", "帮助"}));
@@ -89,6 +98,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("打开") << int(cmd::kFileOpen) << "Ctrl+O";
     QTest::newRow("保存") << int(cmd::kFileSave) << "Ctrl+S";
     QTest::newRow("撤消") << int(cmd::kEditUndo) << "Ctrl+Z|Alt+Backspace";
+    QTest::newRow("重做") << int(cmd::kEditRedo) << "Ctrl+Y|Ctrl+Shift+Z";
     QTest::newRow("慢速乱转") << int(cmd::kSlowScramble) << "F5";
     QTest::newRow("高速乱转") << int(cmd::kFastScramble) << "F6";
     QTest::newRow("配置") << int(cmd::kOptions) << "F8";
@@ -238,6 +248,87 @@ class MainWindowTest : public QObject {
     QCOMPARE(v->Trackball().matrix, viewmath::WTrackball{}.matrix);
   }
 
+  // Undo, redo and what clears redo, through the menu's keys; the expected
+  // cube comes from a timeline of the states after each recorded turn.
+  void redoSequences_data() {
+    QTest::addColumn<QString>("steps");  // T turn, U Ctrl+Z, Y Ctrl+Y, Z Ctrl+Shift+Z, N new game, I 初始状态
+    QTest::addColumn<int>("moves");
+    QTest::addColumn<bool>("canRedo");
+    QTest::newRow("undo all, redo all") << "TTTUUUYYY" << 3 << false;
+    QTest::newRow("both redo keys") << "TTUUYZ" << 2 << false;
+    QTest::newRow("redo part") << "TTTUUY" << 2 << true;
+    QTest::newRow("a new turn clears redo") << "TTUUTY" << 1 << false;
+    QTest::newRow("redo with nothing undone") << "TTY" << 2 << false;
+    QTest::newRow("a new game clears redo") << "TTUNY" << 0 << false;
+    QTest::newRow("初始状态 clears redo") << "TTUUIY" << 0 << false;
+    QTest::newRow("undo past the start") << "TUUY" << 1 << false;
+  }
+  void redoSequences() {
+    QFETCH(QString, steps);
+    QFETCH(int, moves);
+    QFETCH(bool, canRedo);
+    view::CRubikView* v = frame_->View();
+    const char* const turns[] = {"R", "U'", "F", "L'"};  // quarter turns: one recorded turn each
+    std::vector<std::string> timeline{v->Cube().ExportColours()};
+    size_t cursor = 0;
+    int turned = 0;
+    for (const QChar step : steps) {
+      switch (step.toLatin1()) {
+        case 'T':
+          v->ApplyCommand(turns[turned++ % 4], 1, 1, 1);
+          timeline.resize(++cursor);
+          timeline.push_back(v->Cube().ExportColours());
+          break;
+        case 'U':
+          ControlKey(Qt::Key_Z, Qt::NoModifier);
+          if (cursor > 0) --cursor;
+          break;
+        case 'Y':
+        case 'Z':
+          if (step == 'Y')
+            ControlKey(Qt::Key_Y, Qt::NoModifier);
+          else
+            ControlKey(Qt::Key_Z, Qt::ShiftModifier);
+          if (cursor + 1 < timeline.size()) ++cursor;
+          break;
+        case 'N':
+        case 'I':
+          frame_->RunCommand(step == 'N' ? cmd::kNewGame3 : cmd::kInitialState);
+          timeline = {v->Cube().ExportColours()};
+          cursor = 0;
+          break;
+      }
+      frame_->UpdateCommandUi();
+      QVERIFY2(v->Cube().ExportColours() == timeline[cursor], qPrintable(QString("step %1").arg(step)));
+      QCOMPARE(frame_->MoveCounterPane()->text(), QString("游戏步数 = %1").arg(cursor));
+      QCOMPARE(frame_->Action(cmd::kEditRedo)->isEnabled(), cursor + 1 < timeline.size());
+    }
+    QCOMPARE(v->Cube().MoveCount(), moves);
+    QCOMPARE(frame_->Action(cmd::kEditRedo)->isEnabled(), canRedo);
+  }
+
+  void themeItemsAreOneExclusiveGroup() {
+    QActionGroup* group = frame_->ThemeGroup();
+    QVERIFY(group);
+    QCOMPARE(group->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
+    QCOMPARE(group->actions().size(), 8);
+    for (QAction* a : group->actions()) QVERIFY(cmd::ThemeOfCommand(a->data().toInt()) >= 0);
+    // Choosing from the menu: one radio mark, on the chosen theme; choosing it again keeps it.
+    for (QAction* chosen : {group->actions()[4], group->actions()[0], group->actions()[0]}) {
+      chosen->trigger();
+      frame_->UpdateCommandUi();
+      for (QAction* a : group->actions()) QCOMPARE(a->isChecked(), a == chosen);
+      QCOMPARE(frame_->Theme(), cmd::ThemeOfCommand(chosen->data().toInt()));
+    }
+  }
+
+  void titlesHaveNoDisplayNameAppended() {
+    QCOMPARE(frame_->windowTitle(), QString("魔方 - Rovan魔方求解"));
+    QCOMPARE(frame_->windowHandle()->title(), QString("魔方 - Rovan魔方求解"));
+    doc_->SetModifiedFlag(true);
+    QVERIFY(!frame_->windowTitle().contains(QString("— Rovan魔方")));
+  }
+
   void statusBarPanesAndPrompts() {
     QCOMPARE(frame_->findChild<QLabel*>("hintPane")->text(),
              QString("滑动鼠标左键转动魔方，滑动右键翻动魔方，滚动滑轮缩放魔方"));
@@ -251,10 +342,12 @@ class MainWindowTest : public QObject {
     QVERIFY(!frame_->MessagePane()->text().isEmpty());
   }
 
-  void fixedSizeAndPanes() {
+  void designedSizeAndPanes() {
+    // Opens at 800 × 600, which is also the smallest it gets; it can be maximised.
     QCOMPARE(frame_->size(), QSize(800, 600));
-    QCOMPARE(frame_->minimumSize(), frame_->maximumSize());
-    QVERIFY(!(frame_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(frame_->minimumSize(), QSize(800, 600));
+    QVERIFY(frame_->maximumSize().width() > 800 && frame_->maximumSize().height() > 600);
+    QVERIFY(frame_->windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(frame_->View()->parentWidget()->width(), 476);
     QSplitter* inner = qobject_cast<QSplitter*>(frame_->View()->parentWidget());
     QVERIFY(inner);

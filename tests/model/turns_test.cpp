@@ -234,4 +234,79 @@ TEST(FaceVisibility, InitResetsToTheHomeView) {
   EXPECT_EQ(model::gFaceVisibility.visible, (std::array<bool, 6>{true, false, true, false, true, false}));
 }
 
+
+// Undo and redo against an independent oracle: the states after every recorded
+// turn form a timeline with a cursor; undo moves the cursor back, redo forward,
+// and anything else that changes the cube cuts the timeline at the cursor.
+TEST(Redo, FollowsTheTimelineOfRecordedTurns) {
+  struct Case {
+    const char* steps;  // T turn, U undo, R redo, N new game, I import colours, X whole-cube turn
+    int order;
+  };
+  const Case cases[] = {
+      {"TTTUUURRR", 3}, {"TTUTR", 3},   {"TTUURUR", 4},   {"UR", 2},         {"TTUUNRR", 3},
+      {"TTUIR", 3},     {"TTUXR", 5},   {"TUUURRRT", 7},  {"TTTUURTUR", 2},  {"TTTUUUTTRR", 6},
+  };
+  std::mt19937 random(11);
+  for (const Case& c : cases) {
+    WCube cube;
+    cube.Init(c.order);
+    std::vector<std::string> timeline{State(cube)};
+    size_t cursor = 0;
+    for (const char* s = c.steps; *s; ++s) {
+      switch (*s) {
+        case 'T':
+          cube.TurnLayer(int(random() % 3), int(random() % c.order), int(random() % 2), 0, 1, 0);
+          timeline.resize(++cursor);
+          timeline.push_back(State(cube));
+          break;
+        case 'U':
+          cube.UndoLast();
+          if (cursor > 0) --cursor;
+          break;
+        case 'R':
+          cube.RedoNext();
+          if (cursor + 1 < timeline.size()) ++cursor;
+          break;
+        case 'N':
+          cube.Init();
+          timeline = {State(cube)};
+          cursor = 0;
+          break;
+        case 'I':
+          cube.ImportColours(cube.ExportColours());
+          timeline.resize(cursor + 1);
+          break;
+        case 'X':
+          cube.TurnFirst(1, c.order, 1, 0, 0);  // unrecorded: the history stays, the future goes
+          timeline.resize(cursor + 1);
+          timeline[cursor] = State(cube);
+          break;
+      }
+      const std::string where = std::string(c.steps) + " at " + *s;
+      ASSERT_EQ(State(cube), timeline[cursor]) << where;
+      ASSERT_EQ(cube.MoveCount(), int(cursor)) << where;
+      ASSERT_EQ(cube.CanRedo(), cursor + 1 < timeline.size()) << where;
+    }
+  }
+}
+
+TEST(Redo, ReplaysWithAnimationAndSound) {
+  WCube cube;
+  RecordingPresenter presenter;
+  cube.SetPresenter(&presenter);
+  cube.TurnLayer(1, 2, 0, 0, 1, 0);  // U, quietly
+  cube.UndoLast();
+  cube.RedoNext();
+  EXPECT_EQ(presenter.sounds, (std::vector<int>{1, 1}));
+  ASSERT_EQ(presenter.animations.size(), 2u);
+  EXPECT_EQ(presenter.animations[1].angle, -90.0f);
+  EXPECT_EQ(cube.MoveCount(), 1);
+  EXPECT_FALSE(cube.CanRedo());
+  // A copy keeps what can be redone.
+  cube.UndoLast();
+  WCube copy(cube);
+  EXPECT_TRUE(copy.CanRedo());
+}
+
 }  // namespace
