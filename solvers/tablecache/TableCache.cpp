@@ -1,12 +1,10 @@
 #include "solvers/tablecache/TableCache.h"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
-#include <random>
+
+#include "fileio/RegularFile.h"
 
 namespace tablecache {
 
@@ -31,28 +29,15 @@ std::uint64_t GetU64(const std::uint8_t* p) {
   return value;
 }
 
-bool IsRegularFile(const std::string& path) {
-  std::error_code ec;
-  return fs::is_regular_file(fs::status(path, ec));
-}
-
-// The first bytes of the file at path, at most count of them.
-Bytes Head(const std::string& path, std::size_t count) {
-  std::ifstream in(path, std::ios::binary);
-  Bytes head(count);
-  in.read(reinterpret_cast<char*>(head.data()), static_cast<std::streamsize>(count));
-  head.resize(in ? count : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return head;
+bool HasOurHeader(const Bytes& file) {
+  return file.size() >= sizeof kMagic && std::memcmp(file.data(), kMagic, sizeof kMagic) == 0;
 }
 
 // Nothing there, or one of our cache files: the only places a file is written.
-bool MayWrite(const std::string& path) {
-  std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
-  if (status.type() == fs::file_type::not_found) return true;
-  if (!fs::is_regular_file(status)) return false;
-  const Bytes head = Head(path, sizeof kMagic);
-  return head.size() == sizeof kMagic && std::memcmp(head.data(), kMagic, sizeof kMagic) == 0;
+bool MayReplace(const std::string& target) {
+  Bytes existing;
+  return fileio::ReadRegularFile(target, kLargestFile, existing) == fileio::ReadStatus::kRead &&
+         HasOurHeader(existing);
 }
 
 std::vector<std::string> Folders() {
@@ -109,57 +94,27 @@ void SetFoldersOf(const std::vector<std::string>& files) {
 }
 
 std::optional<Bytes> LoadFile(const std::string& path, std::uint64_t key) {
-  // Only a regular file is opened: a FIFO or device would block or never end.
-  if (!IsRegularFile(path)) return std::nullopt;
-  std::error_code ec;
-  const std::uintmax_t size = fs::file_size(path, ec);
-  if (ec || size < kHeaderBytes || size > kLargestFile) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::uint8_t h[kHeaderBytes];
-  if (!in.read(reinterpret_cast<char*>(h), kHeaderBytes)) return std::nullopt;
-  if (std::memcmp(h, kMagic, sizeof kMagic) != 0 || GetU64(h + 8) != key ||
-      GetU64(h + 16) != size - kHeaderBytes) {
+  // Only a regular file is read: a FIFO or device would block or never end.
+  Bytes file;
+  if (fileio::ReadRegularFile(path, kLargestFile, file) != fileio::ReadStatus::kRead) return std::nullopt;
+  if (file.size() < kHeaderBytes || !HasOurHeader(file) || GetU64(file.data() + 8) != key ||
+      GetU64(file.data() + 16) != file.size() - kHeaderBytes ||
+      GetU64(file.data() + 24) != Hash(file.data() + kHeaderBytes, file.size() - kHeaderBytes)) {
     return std::nullopt;
   }
-  // Read straight into the payload: table sets are megabytes, a second copy costs.
-  Bytes payload(static_cast<std::size_t>(size - kHeaderBytes));
-  if (!in.read(reinterpret_cast<char*>(payload.data()), static_cast<std::streamsize>(payload.size())))
-    return std::nullopt;
-  if (GetU64(h + 24) != Hash(payload.data(), payload.size())) return std::nullopt;
-  return payload;
+  return Bytes(file.begin() + kHeaderBytes, file.end());
 }
 
 bool StoreFile(const std::string& path, std::uint64_t key, const Bytes& payload) {
-  if (!MayWrite(path)) return false;
   Bytes file(kMagic, kMagic + sizeof kMagic);
   PutU64(file, key);
   PutU64(file, payload.size());
   PutU64(file, Hash(payload.data(), payload.size()));
   file.insert(file.end(), payload.begin(), payload.end());
-
-  std::error_code ec;
-  const fs::path target(path);
-  fs::create_directories(target.parent_path(), ec);
-  // A name of our own beside the target, so processes writing at once never share one.
-  const fs::path temporary = target.string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                             std::to_string(std::random_device{}());
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()), static_cast<std::streamsize>(file.size()));
-    out.close();
-    if (!out) {
-      fs::remove(temporary, ec);
-      return false;
-    }
-  }
-  // Checked again just before the rename: something else may have appeared meanwhile.
-  if (!MayWrite(path)) {
-    fs::remove(temporary, ec);
-    return false;
-  }
-  fs::rename(temporary, target, ec);
-  if (ec) fs::remove(temporary, ec);
-  return !ec;
+  fileio::WriteOptions options;
+  options.createFolders = true;
+  options.mayReplace = MayReplace;
+  return fileio::ReplaceFile(path, file, options) == fileio::WriteStatus::kWritten;
 }
 
 std::optional<Bytes> Load(const std::string& name, std::uint64_t key) {
