@@ -166,6 +166,7 @@ struct Builder {
         }
       }
     Close(items, false);
+    AddBlockCommutators(items);
     // Single turns that keep wing parities: outer turns and inner half turns.
     for (MoveCode m : singleMoves) {
       const bool outer = LayerOf(m) == 0 || LayerOf(m) == g.n - 1;
@@ -177,6 +178,63 @@ struct Builder {
       if (!item.transfers.empty()) items.push_back(item);
     }
     return items;
+  }
+
+  // Every layer set turned by one block turn on the axis: from one face in to
+  // each depth, the outer layer alone included.
+  std::vector<std::vector<int>> Blocks() const {
+    std::vector<std::vector<int>> blocks;
+    for (int k = 0; k < g.n - 1; ++k) {
+      std::vector<int> fromFirst, fromLast;
+      for (int layer = 0; layer <= k; ++layer) {
+        fromFirst.push_back(layer);
+        fromLast.push_back(g.n - 1 - layer);
+      }
+      blocks.push_back(fromFirst);
+      blocks.push_back(fromLast);
+    }
+    return blocks;
+  }
+
+  static MoveList BlockTurn(int axis, const std::vector<int>& layers, int amount) {
+    MoveList out;
+    for (int layer : layers) out.push_back(MakeMove(axis, layer, amount));
+    return out;
+  }
+
+  // [A, T B T⁻¹] for blocks A and B on one axis and outer quarter turns T on
+  // another, kept when they move centres but no fixed centre.
+  void AddBlockCommutators(std::vector<LibraryItem>& items) const {
+    const auto blocks = Blocks();
+    std::map<std::vector<int>, size_t> seen;
+    for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
+    for (int axis = 0; axis < 3; ++axis)
+      for (const auto& a : blocks)
+        for (const auto& b : blocks)
+          for (int amountA : {1, 3})
+            for (int amountB : {1, 3})
+              for (int tAxis = 0; tAxis < 3; ++tAxis) {
+                if (tAxis == axis) continue;
+                for (int tLayer : {0, g.n - 1})
+                  for (int tAmount : {1, 3}) {
+                    const MoveList t = {MakeMove(tAxis, tLayer, tAmount)};
+                    MoveList conj = t;
+                    const MoveList bTurn = BlockTurn(axis, b, amountB);
+                    conj.insert(conj.end(), bTurn.begin(), bTurn.end());
+                    conj.push_back(Inverse(t[0]));
+                    const MoveList seq = Commutator(BlockTurn(axis, a, amountA), conj);
+                    const Labels l = Track(g, seq);
+                    std::vector<Transfer> moved;
+                    bool fixedMoves = false;
+                    for (int c : g.centres)
+                      if (l[c] != c) {
+                        fixedMoves = fixedMoves || fixedCentre[c];
+                        moved.push_back({c, l[c]});
+                      }
+                    if (fixedMoves || moved.empty() || !seen.emplace(Key(moved), 0).second) continue;
+                    items.push_back({seq, moved});
+                  }
+              }
   }
 
   std::vector<LibraryItem> WingItems() const {
@@ -221,6 +279,8 @@ std::unique_ptr<Library> Build(int order) {
   auto lib = std::make_unique<Library>();
   lib->centreItems = b.CentreItems();
   lib->wingItems = b.WingItems();
+  for (auto* items : {&lib->centreItems, &lib->wingItems})
+    for (auto& item : *items) item.cost = BlockTurnCount(order, item.moves);
   auto index = [](const std::vector<LibraryItem>& items, size_t positions) {
     std::vector<std::vector<int>> into(positions);
     for (size_t i = 0; i < items.size(); ++i)

@@ -57,6 +57,19 @@ void Simplify(MoveList& moves) {
   }
 }
 
+int BlockTurnCount(int order, const MoveList& moves) {
+  int count = 0;
+  for (size_t i = 0; i < moves.size();) {
+    std::vector<int> amount(order, 0);
+    size_t j = i;
+    for (; j < moves.size() && AxisOf(moves[j]) == AxisOf(moves[i]); ++j)
+      amount[LayerOf(moves[j])] = (amount[LayerOf(moves[j])] + AmountOf(moves[j])) & 3;
+    for (int layer = 1; layer < order; ++layer) count += amount[layer] != amount[layer - 1];
+    i = j;
+  }
+  return count;
+}
+
 std::string CompactText(int order, const MoveList& moves) {
   static const char* kSuffix[4] = {"", "' ", "2 ", " "};
   std::string text;

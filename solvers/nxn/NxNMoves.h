@@ -25,6 +25,12 @@ constexpr MoveCode Inverse(MoveCode m) {
 // list stops shrinking.
 void Simplify(MoveList& moves);
 
+// Turns as a cuber counts them: every run of turns about one axis is written
+// with the fewest block turns (R, Rw, 3Rw, ... from either side, whole-cube
+// turns free), which is the number of neighbouring layer pairs that end up
+// turned by different amounts.
+int BlockTurnCount(int order, const MoveList& moves);
+
 // Letters and suffixes as in the move log: N = 2..4 only (M/E/S at order 3,
 // lower-case inner layers at order 4).
 std::string CompactText(int order, const MoveList& moves);

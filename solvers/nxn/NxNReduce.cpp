@@ -4,6 +4,7 @@
 #include <map>
 
 #include "solvers/nxn/Centres444.h"
+#include "solvers/nxn/EdgePairing.h"
 #include "solvers/nxn/NxNLibrary.h"
 #include "solvers/nxn/NxNValidate.h"
 
@@ -53,9 +54,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
       for (const auto& x : item.transfers)
         if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
       if (gain <= 0) continue;
-      if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size()) ||
-          (gain * static_cast<int>(best->moves.size()) == bestGain * static_cast<int>(item.moves.size()) &&
-           &item < best)) {
+      if (!best || gain * best->cost > bestGain * item.cost ||
+          (gain * best->cost == bestGain * item.cost && &item < best)) {
         best = &item;
         bestGain = gain;
       }
@@ -228,6 +228,16 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
     slotOfKey[key] = static_cast<int>(slots.size());
     slots.push_back({std::min(g.face[w[0]], g.face[w[1]]), std::max(g.face[w[0]], g.face[w[1]])});
   }
+  // Above order 4 the parities were made even before the centres, and the
+  // centre routine keeps them. The 4×4×4 centre table and templates turn
+  // inner layers freely, so its single wing orbit may be odd here: then one
+  // edge is turned over by the parity algorithm, which keeps everything else.
+  if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
+    static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
+    for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
+  }
+  PairEdgesBySlices(g, s, scheme, moves);
   // The colours each slot's wings must show on its two faces.
   std::vector<std::array<std::uint8_t, 2>> want(slots.size());
   if (g.n % 2 == 1) {
@@ -237,15 +247,6 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
       want[slot] = {s[firstOnA ? e[0] : e[1]], s[firstOnA ? e[1] : e[0]]};
     }
   } else {
-    // Above order 4 the parities were made even before the centres, and the
-    // centre routine keeps them. The 4×4×4 centre table and templates turn
-    // inner layers freely, so its single wing orbit may be odd here: then one
-    // edge is turned over by the parity algorithm, which keeps everything else.
-    if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
-      static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
-      for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
-      moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
-    }
     want = AssignEdges(g, s, scheme, slots, WingParities(g, s, scheme).begin()->second);
   }
   PositionStickers at(g.wings.size());
@@ -261,6 +262,35 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
   return Greedy(g, lib.wingItems, lib.wingItemsInto, at, positions, t, s, moves);
 }
 
+bool SolveAllCentres(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  const Library& lib = LibraryOf(g.n);
+  constexpr int kAllFaces = 0x3F;
+  FixWingParity(g, s, scheme, moves);
+  if (g.n == 4) {
+    // D from its table, then L, B and R, then F and U together by a template.
+    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
+    SolveDCentre444(g, s, scheme, moves);
+    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
+    SolveLastCentres444(g, s, scheme, moves);
+  }
+  return SolveCentres(g, lib, s, scheme, kAllFaces, moves);
+}
+
+bool FinishReduction(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  if (!PairEdges(g, LibraryOf(g.n), s, scheme, moves)) return false;
+  Simplify(moves);
+  return OuterParity(g, s, scheme) == 0;
+}
+
+// A reduction under way in one orientation.
+struct Candidate {
+  int orientation;
+  Stickers stickers;
+  Scheme scheme;
+  MoveList moves;
+  int estimate;  // block turns so far, plus the edge-flip algorithm a 4×4×4 will need
+};
+
 }  // namespace
 
 bool IsSolved(const Geometry& g, const Stickers& s) {
@@ -272,41 +302,45 @@ bool IsSolved(const Geometry& g, const Stickers& s) {
 }
 
 bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
-  const Library& lib = LibraryOf(g.n);
-  constexpr int kAllFaces = 0x3F;
-  FixWingParity(g, s, scheme, moves);
-  if (g.n == 4) {
-    // D from its table, then L, B and R, then F and U together by a template.
-    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
-    SolveDCentre444(g, s, scheme, moves);
-    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
-    SolveLastCentres444(g, s, scheme, moves);
-  }
-  if (!SolveCentres(g, lib, s, scheme, kAllFaces, moves)) return false;
-  if (!PairEdges(g, lib, s, scheme, moves)) return false;
-  Simplify(moves);
-  return OuterParity(g, s, scheme) == 0;
+  return SolveAllCentres(g, s, scheme, moves) && FinishReduction(g, s, scheme, moves);
 }
 
 bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reduction& out) {
+  // Edge pairing costs about the same in every orientation and far more time
+  // than the centres, so only the orientations with the shortest centres go on.
+  constexpr size_t kEdgeTrials = 3;
+  constexpr int kFlipCost444 = 11;  // block turns of the 4×4×4 edge-flip algorithm, less what merges
   const Library& lib = LibraryOf(g.n);
   const int area = g.n * g.n;
-  bool found = false;
+  std::vector<Candidate> candidates;
   for (int o = 0; o < 24; ++o) {
     const auto& rot = g.rotation[o];
-    Stickers turned(g.count);
-    for (int i = 0; i < g.count; ++i) turned[rot[i]] = s[i];
-    Scheme turnedScheme{};
-    for (int f = 0; f < 6; ++f) turnedScheme[g.face[rot[f * area]]] = scheme[f];
-    MoveList moves;
-    if (!ReduceInFrame(g, turned, turnedScheme, moves)) continue;
-    if (found && moves.size() >= out.moves.size()) continue;
+    Candidate c{o, Stickers(g.count), Scheme{}, {}, 0};
+    for (int i = 0; i < g.count; ++i) c.stickers[rot[i]] = s[i];
+    for (int f = 0; f < 6; ++f) c.scheme[g.face[rot[f * area]]] = scheme[f];
+    if (!SolveAllCentres(g, c.stickers, c.scheme, c.moves)) continue;
+    Simplify(c.moves);
+    c.estimate = BlockTurnCount(g.n, c.moves);
+    if (g.n == 4 && WingParities(g, c.stickers, c.scheme).begin()->second) c.estimate += kFlipCost444;
+    candidates.push_back(std::move(c));
+  }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const Candidate& a, const Candidate& b) { return a.estimate < b.estimate; });
+  bool found = false;
+  int bestCount = 0;
+  for (size_t k = 0; k < candidates.size() && (k < kEdgeTrials || !found); ++k) {
+    Candidate& c = candidates[k];
+    if (!FinishReduction(g, c.stickers, c.scheme, c.moves)) continue;
+    const int count = BlockTurnCount(g.n, c.moves);
+    if (found && count >= bestCount) continue;
+    MoveList moves = c.moves;
     for (auto& m : moves) {
-      const MoveCode own = lib.mapBack[o][AxisOf(m) * g.n + LayerOf(m)];
+      const MoveCode own = lib.mapBack[c.orientation][AxisOf(m) * g.n + LayerOf(m)];
       m = MakeMove(AxisOf(own), LayerOf(own), (AmountOf(own) * AmountOf(m)) & 3);
     }
     out.moves = moves;
-    out.orientation = o + 1;
+    out.orientation = c.orientation + 1;
+    bestCount = count;
     found = true;
   }
   return found;

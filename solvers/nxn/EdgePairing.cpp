@@ -1,0 +1,209 @@
+#include "solvers/nxn/EdgePairing.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <mutex>
+
+#include "solvers/nxn/NxNLibrary.h"
+
+namespace nxn {
+
+namespace {
+
+// An edge piece's two stickers, ordered by the faces of its slot.
+struct Member {
+  int first, second;
+};
+
+struct Bracket {
+  MoveList moves;
+  int cost = 0;
+  std::vector<std::array<int, 2>> transfers;  // edge sticker ← sticker its content comes from
+  std::vector<int> slots;                     // slots whose pieces change
+};
+
+struct Pairing {
+  std::vector<std::vector<Member>> slots;  // the pieces of each of the 12 edge slots
+  std::vector<Bracket> brackets;
+  std::vector<Bracket> cycles;  // wing 3-cycles: tried without setup turns
+  std::vector<MoveCode> setups;  // outer turns
+};
+
+int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
+
+MoveList BlockTurn(int axis, int from, int to, int amount) {
+  MoveList out;
+  for (int layer = from; layer <= to; ++layer) out.push_back(MakeMove(axis, layer, amount));
+  return out;
+}
+
+std::unique_ptr<Pairing> Build(int order) {
+  const Geometry& g = GeometryOf(order);
+  auto p = std::make_unique<Pairing>();
+  std::vector<int> slotOfKey(36, -1), slotOfSticker(g.count, -1);
+  auto add = [&](const std::array<int, 2>& st) {
+    const int key = SlotKey(g.face[st[0]], g.face[st[1]]);
+    if (slotOfKey[key] < 0) {
+      slotOfKey[key] = static_cast<int>(p->slots.size());
+      p->slots.emplace_back();
+    }
+    const int slot = slotOfKey[key];
+    const bool inOrder = g.face[st[0]] < g.face[st[1]];
+    p->slots[slot].push_back({inOrder ? st[0] : st[1], inOrder ? st[1] : st[0]});
+    slotOfSticker[st[0]] = slotOfSticker[st[1]] = slot;
+  };
+  for (const auto& w : g.wings) add(w);
+  for (const auto& e : g.middleEdges) add(e);
+
+  const int n = g.n;
+  for (int axis = 0; axis < 3; ++axis)
+    for (int depth = 1; depth <= n - 2; ++depth)
+      for (int side = 0; side < 2; ++side)
+        for (int amount = 1; amount <= 3; ++amount) {
+          const MoveList slice = side == 0 ? BlockTurn(axis, 0, depth, amount)
+                                           : BlockTurn(axis, n - 1 - depth, n - 1, amount);
+          for (int xAxis = 0; xAxis < 3; ++xAxis) {
+            if (xAxis == axis) continue;
+            for (int xLayer : {0, n - 1})
+              for (int xAmount = 1; xAmount <= 3; ++xAmount)
+                for (int yLayer : {0, n - 1})
+                  for (int yAmount = 1; yAmount <= 3; ++yAmount) {
+                    Bracket b;
+                    b.moves = slice;
+                    const MoveCode x = MakeMove(xAxis, xLayer, xAmount);
+                    b.moves.push_back(x);
+                    b.moves.push_back(MakeMove(axis, yLayer, yAmount));
+                    b.moves.push_back(Inverse(x));
+                    for (MoveCode m : slice) b.moves.push_back(Inverse(m));
+                    b.cost = BlockTurnCount(n, b.moves);
+                    std::vector<std::uint16_t> from(g.count);
+                    for (int i = 0; i < g.count; ++i) from[i] = static_cast<std::uint16_t>(i);
+                    for (MoveCode m : b.moves) ApplyTurn(g, from, AxisOf(m), LayerOf(m), AmountOf(m));
+                    for (int i = 0; i < g.count; ++i) {
+                      if (from[i] == i || slotOfSticker[i] < 0) continue;
+                      b.transfers.push_back({i, from[i]});
+                      b.slots.push_back(slotOfSticker[i]);
+                    }
+                    std::sort(b.slots.begin(), b.slots.end());
+                    b.slots.erase(std::unique(b.slots.begin(), b.slots.end()), b.slots.end());
+                    p->brackets.push_back(std::move(b));
+                  }
+          }
+        }
+  // The wing 3-cycles, for the pairs that no single bracket makes.
+  for (const LibraryItem& item : LibraryOf(order).wingItems) {
+    Bracket b;
+    b.moves = item.moves;
+    b.cost = item.cost;
+    for (const Transfer& t : item.transfers)
+      for (int i = 0; i < 2; ++i) {
+        b.transfers.push_back({g.wings[t.to][i], g.wings[t.from][i]});
+        b.slots.push_back(slotOfSticker[g.wings[t.to][i]]);
+      }
+    std::sort(b.slots.begin(), b.slots.end());
+    b.slots.erase(std::unique(b.slots.begin(), b.slots.end()), b.slots.end());
+    p->cycles.push_back(std::move(b));
+  }
+  for (int axis = 0; axis < 3; ++axis)
+    for (int layer : {0, n - 1})
+      for (int amount = 1; amount <= 3; ++amount) p->setups.push_back(MakeMove(axis, layer, amount));
+  return p;
+}
+
+const Pairing& PairingOf(int order) {
+  static std::array<std::unique_ptr<Pairing>, 8> built;
+  static std::array<std::once_flag, 8> once;
+  std::call_once(once[order], [order] { built[order] = Build(order); });
+  return *built[order];
+}
+
+// How many pieces of a slot already agree: at odd orders those that show the
+// middle edge's colours (the last member), else the most that show one pair.
+// `colour` reads a sticker.
+template <class Colour>
+int SlotScore(const std::vector<Member>& members, bool middleLast, const Colour& colour) {
+  std::array<int, 8> pair{};
+  const int k = static_cast<int>(members.size());
+  for (int i = 0; i < k; ++i) pair[i] = colour(members[i].first) * 16 + colour(members[i].second);
+  int best = 0;
+  for (int i = middleLast ? k - 1 : 0; i < k; ++i) {
+    int same = 0;
+    for (int j = 0; j < k; ++j) same += pair[j] == pair[i];
+    best = std::max(best, same);
+  }
+  return best;
+}
+
+// Even orders: swaps two paired edges (the 3×3×3 view's permutation parity
+// changes), keeping the centres: r2 U2 r2 Uw2 r2 Uw2 with r every inner layer
+// on the R half and Uw the U half.
+MoveList SwapTwoEdges(int n) {
+  MoveList out;
+  auto innerR = [&] {
+    for (int layer = (n + 1) / 2; layer <= n - 2; ++layer) out.push_back(MakeMove(0, layer, 2));
+  };
+  auto upperHalf = [&] {
+    for (int layer = 0; layer < n / 2; ++layer) out.push_back(MakeMove(1, layer, 2));
+  };
+  innerR();
+  out.push_back(MakeMove(1, 0, 2));
+  innerR();
+  upperHalf();
+  innerR();
+  upperHalf();
+  return out;
+}
+
+}  // namespace
+
+int UnpairedEdges(const Geometry& g, const Stickers& s) {
+  const Pairing& p = PairingOf(g.n);
+  int unpaired = 0;
+  for (const auto& members : p.slots)
+    unpaired += SlotScore(members, g.n % 2 == 1, [&](int i) { return s[i]; }) != static_cast<int>(members.size());
+  return unpaired;
+}
+
+void PairEdgesBySlices(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  const Pairing& p = PairingOf(g.n);
+  std::vector<int> source(g.count);
+  for (int i = 0; i < g.count; ++i) source[i] = i;
+  for (;;) {
+    int bestGain = 0, bestCost = 1, bestSetup = -1;
+    const Bracket* best = nullptr;
+    for (int setup = -2; setup < static_cast<int>(p.setups.size()); ++setup) {
+      Stickers t = s;
+      if (setup >= 0) ApplyTurn(g, t, AxisOf(p.setups[setup]), LayerOf(p.setups[setup]), AmountOf(p.setups[setup]));
+      std::vector<int> score(p.slots.size());
+      for (size_t k = 0; k < p.slots.size(); ++k) score[k] = SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[i]; });
+      const auto& candidates = setup == -2 ? p.cycles : p.brackets;
+      for (const Bracket& b : candidates) {
+        for (const auto& x : b.transfers) source[x[0]] = x[1];
+        int gain = 0;
+        for (int k : b.slots) gain += SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[source[i]]; }) - score[k];
+        for (const auto& x : b.transfers) source[x[0]] = x[0];
+        const int cost = b.cost + (setup >= 0 ? 1 : 0);
+        if (gain > 0 && gain * bestCost > bestGain * cost) {
+          bestGain = gain;
+          bestCost = cost;
+          best = &b;
+          bestSetup = setup;
+        }
+      }
+    }
+    if (!best) break;
+    MoveList step;
+    if (bestSetup >= 0) step.push_back(p.setups[bestSetup]);
+    step.insert(step.end(), best->moves.begin(), best->moves.end());
+    for (MoveCode m : step) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), step.begin(), step.end());
+  }
+  if (g.n % 2 == 0 && UnpairedEdges(g, s) == 0 && (OuterParity(g, s, scheme) & 1)) {
+    const MoveList swap = SwapTwoEdges(g.n);
+    for (MoveCode m : swap) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), swap.begin(), swap.end());
+  }
+}
+
+}  // namespace nxn
