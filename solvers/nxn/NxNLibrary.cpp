@@ -167,6 +167,7 @@ struct Builder {
       }
     Close(items, false);
     AddBlockCommutators(items);
+    AddConjugatedTurns(items);
     // Single turns that keep wing parities: outer turns and inner half turns.
     for (MoveCode m : singleMoves) {
       const bool outer = LayerOf(m) == 0 || LayerOf(m) == g.n - 1;
@@ -235,6 +236,43 @@ struct Builder {
                     items.push_back({seq, moved});
                   }
               }
+  }
+
+  // X Y X⁻¹ for every turn X of neighbouring layers that takes an inner layer
+  // along and every outer turn Y on another axis: three to five block turns
+  // that trade bars of centres between faces and keep every wing orbit's
+  // parity.
+  void AddConjugatedTurns(std::vector<LibraryItem>& items) const {
+    std::map<std::vector<int>, size_t> seen;
+    for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
+    for (int axis = 0; axis < 3; ++axis)
+      for (int from = 0; from < g.n; ++from)
+        for (int to = std::max(from, 1); to < g.n; ++to) {
+          if ((from == 0 && to == g.n - 1) || to == 0 || from == g.n - 1 || (from == 0 && to == 0)) continue;
+          for (int amount = 1; amount <= 3; ++amount) {
+            MoveList x;
+            for (int layer = from; layer <= to; ++layer) x.push_back(MakeMove(axis, layer, amount));
+            for (int yAxis = 0; yAxis < 3; ++yAxis) {
+              if (yAxis == axis) continue;
+              for (int yLayer : {0, g.n - 1})
+                for (int yAmount = 1; yAmount <= 3; ++yAmount) {
+                  MoveList seq = x;
+                  seq.push_back(MakeMove(yAxis, yLayer, yAmount));
+                  for (MoveCode m : x) seq.push_back(Inverse(m));
+                  const Labels l = Track(g, seq);
+                  std::vector<Transfer> moved;
+                  bool fixedMoves = false;
+                  for (int c : g.centres)
+                    if (l[c] != c) {
+                      fixedMoves = fixedMoves || fixedCentre[c];
+                      moved.push_back({c, l[c]});
+                    }
+                  if (fixedMoves || moved.empty() || !seen.emplace(Key(moved), 0).second) continue;
+                  items.push_back({seq, moved});
+                }
+            }
+          }
+        }
   }
 
   std::vector<LibraryItem> WingItems() const {

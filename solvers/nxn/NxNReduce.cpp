@@ -22,8 +22,10 @@ struct Targets {
   std::vector<std::uint8_t> colour;  // wanted colour of each sticker
 };
 
-// Repeatedly performs the item with the best gain per move until every
-// position holds its wanted content. False if no item makes progress.
+// Repeatedly performs the item with the best gain per block turn until every
+// position holds its wanted content. False if no item makes progress. An
+// item's transfers move its positions among themselves, so after a step only
+// the items that share a position with it need their gain worked out again.
 bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
             const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
             MoveList& moves) {
@@ -35,35 +37,40 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
     return true;
   };
   std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
-  std::vector<int> seen(items.size(), -1);
   for (int p : positions) tracked[p] = 1;
-  for (int step = 0; step < kMaxSteps; ++step) {
-    int wrong = 0;
-    for (int p : positions) wrong += !(correct[p] = fits(p, p));
-    if (wrong == 0) return true;
-    const LibraryItem* best = nullptr;
-    int bestGain = 0;
-    // An item can only gain by filling a wrong position.
-    for (int p : positions) {
-      if (correct[p]) continue;
-      for (int i : into[p]) {
-      if (seen[i] == step) continue;
-      seen[i] = step;
-      const LibraryItem& item = items[i];
-      int gain = 0;
-      for (const auto& x : item.transfers)
-        if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
-      if (gain <= 0) continue;
-      if (!best || gain * best->cost > bestGain * item.cost ||
-          (gain * best->cost == bestGain * item.cost && &item < best)) {
-        best = &item;
-        bestGain = gain;
+  for (int p : positions) correct[p] = fits(p, p);
+  auto gainOf = [&](const LibraryItem& item) {
+    int gain = 0;
+    for (const auto& x : item.transfers)
+      if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
+    return gain;
+  };
+  std::vector<int> gain(items.size(), 0), stamp(items.size(), -1);
+  for (int p : positions)
+    for (int i : into[p])
+      if (stamp[i] < 0) {
+        stamp[i] = 0;
+        gain[i] = gainOf(items[i]);
       }
-      }
+  for (int step = 1; step <= kMaxSteps; ++step) {
+    if (std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; })) return true;
+    int best = -1;
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+      if (gain[i] <= 0) continue;
+      if (best < 0 || gain[i] * items[best].cost > gain[best] * items[i].cost) best = i;
     }
-    if (!best) return false;
-    for (MoveCode m : best->moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
-    moves.insert(moves.end(), best->moves.begin(), best->moves.end());
+    if (best < 0) return false;
+    const LibraryItem& item = items[best];
+    for (MoveCode m : item.moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), item.moves.begin(), item.moves.end());
+    for (const auto& x : item.transfers)
+      if (tracked[x.to]) correct[x.to] = fits(x.to, x.to);
+    for (const auto& x : item.transfers)
+      for (int i : into[x.to])
+        if (stamp[i] != step) {
+          stamp[i] = step;
+          gain[i] = gainOf(items[i]);
+        }
   }
   return false;
 }
