@@ -1,7 +1,6 @@
 #include "solvers/nxn/NxNLibrary.h"
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -108,59 +107,84 @@ struct Builder {
     return key;
   }
 
-  // Adds conjugates by single turns, shortest first, until no new cycle appears.
+  // Adds conjugates by single turns until no new cycle appears, cheapest (in
+  // block turns) first, so that every cycle keeps its cheapest sequence.
   void Close(std::vector<LibraryItem>& items, bool wings) const {
-    std::map<std::vector<int>, size_t> seen;
-    std::vector<LibraryItem> base;
-    for (auto& it : items)
-      if (seen.emplace(Key(it.transfers), 0).second) base.push_back(it);
-    std::stable_sort(base.begin(), base.end(),
-                     [](const LibraryItem& a, const LibraryItem& b) { return a.moves.size() < b.moves.size(); });
-    items = base;
-    std::deque<size_t> queue;
-    for (size_t i = 0; i < items.size(); ++i) queue.push_back(i);
-    while (!queue.empty()) {
-      const size_t i = queue.front();
-      queue.pop_front();
-      for (size_t k = 0; k < singleMoves.size(); ++k) {
-        const MoveCode m = singleMoves[k];
-        // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
-        const Labels& prev = movePrev[k];
-        std::vector<Transfer> t;
-        for (const auto& x : items[i].transfers) {
-          if (wings)
-            t.push_back({wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]});
-          else
-            t.push_back({prev[x.to], prev[x.from]});
+    std::map<std::vector<int>, int> bestCost;  // by cycle: the cheapest sequence queued
+    std::vector<std::vector<LibraryItem>> byCost;
+    auto queue = [&](LibraryItem item, const std::vector<int>& key) {
+      item.cost = BlockTurnCount(g.n, item.moves);
+      auto [at, added] = bestCost.emplace(key, item.cost);
+      if (!added && at->second <= item.cost) return;
+      at->second = item.cost;
+      if (byCost.size() <= static_cast<size_t>(item.cost)) byCost.resize(item.cost + 1);
+      byCost[item.cost].push_back(std::move(item));
+    };
+    for (auto& it : items) queue(it, Key(it.transfers));
+    items.clear();
+    std::map<std::vector<int>, bool> done;
+    for (size_t cost = 0; cost < byCost.size(); ++cost)
+      for (size_t j = 0; j < byCost[cost].size(); ++j) {
+        const LibraryItem item = byCost[cost][j];  // a copy: queueing may grow this bucket
+        const std::vector<int> key = Key(item.transfers);
+        if (bestCost[key] < item.cost || !done.emplace(key, true).second) continue;
+        for (size_t k = 0; k < singleMoves.size(); ++k) {
+          const MoveCode m = singleMoves[k];
+          // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
+          const Labels& prev = movePrev[k];
+          std::vector<Transfer> t;
+          for (const auto& x : item.transfers) {
+            if (wings)
+              t.push_back({wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]});
+            else
+              t.push_back({prev[x.to], prev[x.from]});
+          }
+          if (!wings && std::any_of(t.begin(), t.end(), [&](const Transfer& x) { return fixedCentre[x.to]; }))
+            continue;
+          const std::vector<int> nextKey = Key(t);
+          if (done.count(nextKey)) continue;
+          LibraryItem next;
+          next.moves.push_back(m);
+          next.moves.insert(next.moves.end(), item.moves.begin(), item.moves.end());
+          next.moves.push_back(Inverse(m));
+          next.transfers = t;
+          queue(std::move(next), nextKey);
         }
-        if (!wings && std::any_of(t.begin(), t.end(), [&](const Transfer& x) { return fixedCentre[x.to]; }))
-          continue;
-        if (!seen.emplace(Key(t), 0).second) continue;
-        LibraryItem next;
-        next.moves.push_back(m);
-        next.moves.insert(next.moves.end(), items[i].moves.begin(), items[i].moves.end());
-        next.moves.push_back(Inverse(m));
-        next.transfers = t;
-        items.push_back(std::move(next));
-        queue.push_back(items.size() - 1);
+        items.push_back(item);
       }
-    }
   }
 
   std::vector<LibraryItem> CentreItems() const {
     std::vector<LibraryItem> items;
-    std::vector<MoveCode> slices, faces;
-    for (MoveCode m : singleMoves) {
-      // The middle slice of odd orders may take part as long as the fixed centres end in place.
-      if (LayerOf(m) > 0 && LayerOf(m) < g.n - 1) slices.push_back(m);
-      if (LayerOf(m) == 0 || LayerOf(m) == g.n - 1) faces.push_back(m);
-    }
-    for (MoveCode x : slices)
+    // The turns that slide centres: one inner layer, or a face with the
+    // layers next to it (one block turn, and on the centres of other faces
+    // the same as its inner layers alone).
+    std::vector<MoveList> slides;
+    for (int axis = 0; axis < 3; ++axis)
+      for (int amount = 1; amount <= 3; ++amount)
+        for (int layer = 1; layer < g.n - 1; ++layer) {
+          // The middle slice of odd orders may take part as long as the fixed centres end in place.
+          slides.push_back({MakeMove(axis, layer, amount)});
+          MoveList fromFirst, fromLast;
+          for (int k = 0; k <= layer; ++k) {
+            fromFirst.push_back(MakeMove(axis, k, amount));
+            fromLast.push_back(MakeMove(axis, g.n - 1 - k, amount));
+          }
+          slides.push_back(fromFirst);
+          slides.push_back(fromLast);
+        }
+    std::vector<MoveCode> faces;
+    for (MoveCode m : singleMoves)
+      if ((LayerOf(m) == 0 || LayerOf(m) == g.n - 1) && AmountOf(m) != 2) faces.push_back(m);
+    for (const MoveList& x : slides)
       for (MoveCode t : faces) {
-        if (AxisOf(t) == AxisOf(x) || AmountOf(t) == 2) continue;
-        for (MoveCode s : slices) {
-          if (AxisOf(s) != AxisOf(x) || LayerOf(s) == LayerOf(x)) continue;
-          const MoveList seq = Commutator({x}, {t, s, Inverse(t)});
+        if (AxisOf(t) == AxisOf(x[0])) continue;
+        for (const MoveList& y : slides) {
+          if (AxisOf(y[0]) != AxisOf(x[0])) continue;
+          MoveList conj = {t};
+          conj.insert(conj.end(), y.begin(), y.end());
+          conj.push_back(Inverse(t));
+          const MoveList seq = Commutator(x, conj);
           auto cycle = CentreCycle(Track(g, seq));
           if (!cycle.empty()) items.push_back({seq, cycle});
         }
@@ -238,38 +262,53 @@ struct Builder {
               }
   }
 
-  // X Y X⁻¹ for every turn X of neighbouring layers that takes an inner layer
-  // along and every outer turn Y on another axis: three to five block turns
-  // that trade bars of centres between faces and keep every wing orbit's
-  // parity.
+  // X Y X⁻¹ and X Y X⁻¹ Y⁻¹ for every turn X of neighbouring layers that
+  // takes an inner layer along, and Y an outer turn or a half block turn on
+  // another axis: three to five block turns that trade bars of centres
+  // between faces and keep every wing orbit's parity.
   void AddConjugatedTurns(std::vector<LibraryItem>& items) const {
     std::map<std::vector<int>, size_t> seen;
     for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
+    auto layers = [](int axis, int from, int to, int amount) {
+      MoveList turn;
+      for (int layer = from; layer <= to; ++layer) turn.push_back(MakeMove(axis, layer, amount));
+      return turn;
+    };
+    auto add = [&](const MoveList& seq) {
+      const Labels l = Track(g, seq);
+      std::vector<Transfer> moved;
+      for (int c : g.centres)
+        if (l[c] != c) {
+          if (fixedCentre[c]) return;
+          moved.push_back({c, l[c]});
+        }
+      if (!moved.empty() && seen.emplace(Key(moved), 0).second) items.push_back({seq, moved});
+    };
     for (int axis = 0; axis < 3; ++axis)
-      for (int from = 0; from < g.n; ++from)
+      for (int from = 0; from < g.n - 1; ++from)
         for (int to = std::max(from, 1); to < g.n; ++to) {
-          if ((from == 0 && to == g.n - 1) || to == 0 || from == g.n - 1 || (from == 0 && to == 0)) continue;
+          if (from == 0 && to == g.n - 1) continue;  // the whole cube
           for (int amount = 1; amount <= 3; ++amount) {
-            MoveList x;
-            for (int layer = from; layer <= to; ++layer) x.push_back(MakeMove(axis, layer, amount));
+            const MoveList x = layers(axis, from, to, amount);
+            std::vector<MoveList> ys;
             for (int yAxis = 0; yAxis < 3; ++yAxis) {
               if (yAxis == axis) continue;
-              for (int yLayer : {0, g.n - 1})
-                for (int yAmount = 1; yAmount <= 3; ++yAmount) {
-                  MoveList seq = x;
-                  seq.push_back(MakeMove(yAxis, yLayer, yAmount));
-                  for (MoveCode m : x) seq.push_back(Inverse(m));
-                  const Labels l = Track(g, seq);
-                  std::vector<Transfer> moved;
-                  bool fixedMoves = false;
-                  for (int c : g.centres)
-                    if (l[c] != c) {
-                      fixedMoves = fixedMoves || fixedCentre[c];
-                      moved.push_back({c, l[c]});
-                    }
-                  if (fixedMoves || moved.empty() || !seen.emplace(Key(moved), 0).second) continue;
-                  items.push_back({seq, moved});
-                }
+              for (int yAmount = 1; yAmount <= 3; ++yAmount) {
+                ys.push_back(layers(yAxis, 0, 0, yAmount));
+                ys.push_back(layers(yAxis, g.n - 1, g.n - 1, yAmount));
+              }
+              for (int depth = 1; depth <= g.n - 2; ++depth) {
+                ys.push_back(layers(yAxis, 0, depth, 2));
+                ys.push_back(layers(yAxis, g.n - 1 - depth, g.n - 1, 2));
+              }
+            }
+            for (const MoveList& y : ys) {
+              MoveList seq = x;
+              seq.insert(seq.end(), y.begin(), y.end());
+              for (MoveCode m : x) seq.push_back(Inverse(m));
+              add(seq);
+              for (MoveCode m : y) seq.push_back(Inverse(m));
+              add(seq);
             }
           }
         }
