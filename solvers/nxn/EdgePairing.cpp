@@ -18,6 +18,7 @@ struct Member {
 
 struct Bracket {
   MoveList moves;
+  int sliceTurns = 0;  // moves of S at the start (0 for a wing 3-cycle)
   int cost = 0;
   std::vector<std::array<int, 2>> transfers;  // edge sticker ← sticker its content comes from
   std::vector<int> slots;                     // slots whose pieces change
@@ -71,6 +72,7 @@ std::unique_ptr<Pairing> Build(int order) {
                   for (int yAmount = 1; yAmount <= 3; ++yAmount) {
                     Bracket b;
                     b.moves = slice;
+                    b.sliceTurns = static_cast<int>(slice.size());
                     const MoveCode x = MakeMove(xAxis, xLayer, xAmount);
                     b.moves.push_back(x);
                     b.moves.push_back(MakeMove(axis, yLayer, yAmount));
@@ -155,6 +157,52 @@ MoveList SwapTwoEdges(int n) {
   return out;
 }
 
+int TotalScore(const Pairing& p, bool odd, const Stickers& s) {
+  int total = 0;
+  for (const auto& members : p.slots) total += SlotScore(members, odd, [&](int i) { return s[i]; });
+  return total;
+}
+
+// While S is still turned, more X Y X⁻¹ moves may pair further edges before
+// S is undone: adds them one at a time while that pairs more per block turn.
+// `step` is [setup] S X Y X⁻¹ S⁻¹ with S of `sliceTurns` moves, gaining `gain`.
+MoveList Extend(const Geometry& g, const Pairing& p, const Stickers& s, MoveList step, int sliceTurns, int gain) {
+  constexpr int kMostMoves = 4;  // X Y X⁻¹ moves inside one bracket
+  const bool odd = g.n % 2 == 1;
+  const int before = TotalScore(p, odd, s);
+  const int axis = AxisOf(step[step.size() - 1]);
+  int cost = BlockTurnCount(g.n, step);
+  for (int added = 1; added < kMostMoves; ++added) {
+    const MoveList open(step.begin(), step.end() - sliceTurns);
+    const MoveList close(step.end() - sliceTurns, step.end());
+    MoveList best;
+    int bestGain = gain, bestCost = cost;
+    for (MoveCode x : p.setups) {
+      if (AxisOf(x) == axis) continue;
+      for (MoveCode y : p.setups) {
+        if (AxisOf(y) != axis) continue;
+        MoveList trial = open;
+        trial.insert(trial.end(), {x, y, Inverse(x)});
+        trial.insert(trial.end(), close.begin(), close.end());
+        Stickers t = s;
+        for (MoveCode m : trial) ApplyTurn(g, t, AxisOf(m), LayerOf(m), AmountOf(m));
+        const int trialGain = TotalScore(p, odd, t) - before;
+        const int trialCost = BlockTurnCount(g.n, trial);
+        if (trialGain * bestCost > bestGain * trialCost) {
+          best = trial;
+          bestGain = trialGain;
+          bestCost = trialCost;
+        }
+      }
+    }
+    if (best.empty()) break;
+    step = best;
+    gain = bestGain;
+    cost = bestCost;
+  }
+  return step;
+}
+
 }  // namespace
 
 int UnpairedEdges(const Geometry& g, const Stickers& s) {
@@ -179,6 +227,10 @@ void PairEdgesBySlices(const Geometry& g, Stickers& s, const Scheme& scheme, Mov
       for (size_t k = 0; k < p.slots.size(); ++k) score[k] = SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[i]; });
       const auto& candidates = setup == -2 ? p.cycles : p.brackets;
       for (const Bracket& b : candidates) {
+        // Only a slot that is not yet paired can gain.
+        if (std::all_of(b.slots.begin(), b.slots.end(),
+                        [&](int k) { return score[k] == static_cast<int>(p.slots[k].size()); }))
+          continue;
         for (const auto& x : b.transfers) source[x[0]] = x[1];
         int gain = 0;
         for (int k : b.slots) gain += SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[source[i]]; }) - score[k];
@@ -196,6 +248,7 @@ void PairEdgesBySlices(const Geometry& g, Stickers& s, const Scheme& scheme, Mov
     MoveList step;
     if (bestSetup >= 0) step.push_back(p.setups[bestSetup]);
     step.insert(step.end(), best->moves.begin(), best->moves.end());
+    if (best->sliceTurns > 0) step = Extend(g, p, s, step, best->sliceTurns, bestGain);
     for (MoveCode m : step) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
     moves.insert(moves.end(), step.begin(), step.end());
   }

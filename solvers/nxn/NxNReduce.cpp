@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kMaxSteps = 4000;  // far above any reduction; guards against a stuck search
 constexpr int kNoSticker = -1;
+constexpr int kNoBudget = 1 << 30;
 
 // Stickers of each position: one for a centre, two for a wing.
 using PositionStickers = std::vector<std::array<int, 2>>;
@@ -23,12 +24,14 @@ struct Targets {
 };
 
 // Repeatedly performs the item with the best gain per block turn until every
-// position holds its wanted content. False if no item makes progress. An
+// position holds its wanted content. False if no item makes progress or the
+// items' block turns pass `budget` (the caller has a cheaper result). An
 // item's transfers move its positions among themselves, so after a step only
 // the items that share a position with it need their gain worked out again.
 bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
             const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
-            MoveList& moves) {
+            MoveList& moves, int budget = kNoBudget) {
+  int spent = 0;
   auto fits = [&](int from, int to) {
     for (int i = 0; i < 2; ++i) {
       if (at[to][i] == kNoSticker) break;
@@ -61,6 +64,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
     }
     if (best < 0) return false;
     const LibraryItem& item = items[best];
+    spent += item.cost;
+    if (spent > budget) return false;
     for (MoveCode m : item.moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
     moves.insert(moves.end(), item.moves.begin(), item.moves.end());
     for (const auto& x : item.transfers)
@@ -119,7 +124,7 @@ void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
 
 // The general centre routine, for the centres of the faces in `faces` (bit per face).
 bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, int faces,
-                  MoveList& moves) {
+                  MoveList& moves, int budget = kNoBudget) {
   PositionStickers at(g.count, {kNoSticker, kNoSticker});
   Targets t{std::vector<std::uint8_t>(g.count, 0)};
   std::vector<int> positions;
@@ -131,7 +136,7 @@ bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Sche
     t.colour[c] = scheme[g.face[c]];
     if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
   }
-  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves);
+  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves, budget);
 }
 
 struct EdgeSlot {
@@ -269,7 +274,8 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
   return Greedy(g, lib.wingItems, lib.wingItemsInto, at, positions, t, s, moves);
 }
 
-bool SolveAllCentres(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+// False when the centres are not solved within about `budget` block turns.
+bool SolveAllCentres(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves, int budget = kNoBudget) {
   const Library& lib = LibraryOf(g.n);
   constexpr int kAllFaces = 0x3F;
   FixWingParity(g, s, scheme, moves);
@@ -277,10 +283,10 @@ bool SolveAllCentres(const Geometry& g, Stickers& s, const Scheme& scheme, MoveL
     // D from its table, then L, B and R, then F and U together by a template.
     constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
     SolveDCentre444(g, s, scheme, moves);
-    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
+    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves, budget)) return false;
     SolveLastCentres444(g, s, scheme, moves);
   }
-  return SolveCentres(g, lib, s, scheme, kAllFaces, moves);
+  return SolveCentres(g, lib, s, scheme, kAllFaces, moves, budget);
 }
 
 bool FinishReduction(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
@@ -320,15 +326,21 @@ bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reductio
   const Library& lib = LibraryOf(g.n);
   const int area = g.n * g.n;
   std::vector<Candidate> candidates;
+  std::vector<int> estimates;  // sorted
   for (int o = 0; o < 24; ++o) {
+    // An orientation whose centres already cost well over the third cheapest
+    // cannot be among those that go on (merging saves a few block turns).
+    int budget = kNoBudget;
+    if (estimates.size() >= kEdgeTrials) budget = estimates[kEdgeTrials - 1] * 9 / 8 + 4;
     const auto& rot = g.rotation[o];
     Candidate c{o, Stickers(g.count), Scheme{}, {}, 0};
     for (int i = 0; i < g.count; ++i) c.stickers[rot[i]] = s[i];
     for (int f = 0; f < 6; ++f) c.scheme[g.face[rot[f * area]]] = scheme[f];
-    if (!SolveAllCentres(g, c.stickers, c.scheme, c.moves)) continue;
+    if (!SolveAllCentres(g, c.stickers, c.scheme, c.moves, budget)) continue;
     Simplify(c.moves);
     c.estimate = BlockTurnCount(g.n, c.moves);
     if (g.n == 4 && WingParities(g, c.stickers, c.scheme).begin()->second) c.estimate += kFlipCost444;
+    estimates.insert(std::upper_bound(estimates.begin(), estimates.end(), c.estimate), c.estimate);
     candidates.push_back(std::move(c));
   }
   std::stable_sort(candidates.begin(), candidates.end(),
