@@ -80,6 +80,20 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
   return false;
 }
 
+// Every inner-layer turn of a 4×4×4 algorithm joined by the outer layer next
+// to it: one block turn instead of two. The edge-flip algorithm keeps its
+// work (centres whole, pairs kept, one edge turned over); only the outer
+// layers, which the 3×3×3 finish solves anyway, end differently.
+MoveList Widened444(const MoveList& moves) {
+  MoveList out;
+  for (MoveCode m : moves) {
+    out.push_back(m);
+    if (LayerOf(m) == 1) out.push_back(MakeMove(AxisOf(m), 0, AmountOf(m)));
+    if (LayerOf(m) == 2) out.push_back(MakeMove(AxisOf(m), 3, AmountOf(m)));
+  }
+  return out;
+}
+
 int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
 
 // Permutation parity of the wings of each orbit (by orbit id) against the solved cube.
@@ -245,7 +259,7 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
   // inner layers freely, so its single wing orbit may be odd here: then one
   // edge is turned over by the parity algorithm, which keeps everything else.
   if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
-    static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
+    static const MoveList kFlipOneEdge = Widened444(ParseAlgorithm444(kEdgeFlipParity444));
     for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
     moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
   }
@@ -321,8 +335,9 @@ bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
 bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reduction& out) {
   // Edge pairing costs about the same in every orientation and far more time
   // than the centres, so only the orientations with the shortest centres go on.
-  constexpr size_t kEdgeTrials = 3;
-  constexpr int kFlipCost444 = 11;  // block turns of the 4×4×4 edge-flip algorithm, less what merges
+  const size_t kEdgeTrials = g.n <= 5 ? 6 : 3;
+  constexpr size_t kLogTurns = 1022, kFinishRoom = 80;
+  constexpr int kFlipCost444 = 15;  // block turns of the widened 4×4×4 edge-flip algorithm
   const Library& lib = LibraryOf(g.n);
   const int area = g.n * g.n;
   std::vector<Candidate> candidates;
@@ -350,7 +365,9 @@ bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reductio
   for (size_t k = 0; k < candidates.size() && (k < kEdgeTrials || !found); ++k) {
     Candidate& c = candidates[k];
     if (!FinishReduction(g, c.stickers, c.scheme, c.moves)) continue;
-    const int count = BlockTurnCount(g.n, c.moves);
+    // The move log holds 1 022 turns, and the 3×3×3 finish needs room too.
+    const bool fitsLog = c.moves.size() + kFinishRoom <= kLogTurns;
+    const int count = BlockTurnCount(g.n, c.moves) + (fitsLog ? 0 : kLogTurns);
     if (found && count >= bestCount) continue;
     MoveList moves = c.moves;
     for (auto& m : moves) {
