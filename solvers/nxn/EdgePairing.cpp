@@ -27,17 +27,12 @@ struct Bracket {
 struct Pairing {
   std::vector<std::vector<Member>> slots;  // the pieces of each of the 12 edge slots
   std::vector<Bracket> brackets;
+  std::vector<Bracket> innerBrackets;  // S of inner layers only: tried without setup turns
   std::vector<Bracket> cycles;  // wing 3-cycles: tried without setup turns
   std::vector<MoveCode> setups;  // outer turns
 };
 
 int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
-
-MoveList BlockTurn(int axis, int from, int to, int amount) {
-  MoveList out;
-  for (int layer = from; layer <= to; ++layer) out.push_back(MakeMove(axis, layer, amount));
-  return out;
-}
 
 std::unique_ptr<Pairing> Build(int order) {
   const Geometry& g = GeometryOf(order);
@@ -58,41 +53,48 @@ std::unique_ptr<Pairing> Build(int order) {
   for (const auto& e : g.middleEdges) add(e);
 
   const int n = g.n;
+  // S: a face with the layers next to it (one block turn), or a run of inner
+  // layers alone (two), which can pick out one wing orbit.
+  std::vector<std::pair<MoveList, bool>> slices;  // (S, inner layers only)
   for (int axis = 0; axis < 3; ++axis)
-    for (int depth = 1; depth <= n - 2; ++depth)
-      for (int side = 0; side < 2; ++side)
-        for (int amount = 1; amount <= 3; ++amount) {
-          const MoveList slice = side == 0 ? BlockTurn(axis, 0, depth, amount)
-                                           : BlockTurn(axis, n - 1 - depth, n - 1, amount);
-          for (int xAxis = 0; xAxis < 3; ++xAxis) {
-            if (xAxis == axis) continue;
-            for (int xLayer : {0, n - 1})
-              for (int xAmount = 1; xAmount <= 3; ++xAmount)
-                for (int yLayer : {0, n - 1})
-                  for (int yAmount = 1; yAmount <= 3; ++yAmount) {
-                    Bracket b;
-                    b.moves = slice;
-                    b.sliceTurns = static_cast<int>(slice.size());
-                    const MoveCode x = MakeMove(xAxis, xLayer, xAmount);
-                    b.moves.push_back(x);
-                    b.moves.push_back(MakeMove(axis, yLayer, yAmount));
-                    b.moves.push_back(Inverse(x));
-                    for (MoveCode m : slice) b.moves.push_back(Inverse(m));
-                    b.cost = BlockTurnCount(n, b.moves);
-                    std::vector<std::uint16_t> from(g.count);
-                    for (int i = 0; i < g.count; ++i) from[i] = static_cast<std::uint16_t>(i);
-                    for (MoveCode m : b.moves) ApplyTurn(g, from, AxisOf(m), LayerOf(m), AmountOf(m));
-                    for (int i = 0; i < g.count; ++i) {
-                      if (from[i] == i || slotOfSticker[i] < 0) continue;
-                      b.transfers.push_back({i, from[i]});
-                      b.slots.push_back(slotOfSticker[i]);
-                    }
-                    std::sort(b.slots.begin(), b.slots.end());
-                    b.slots.erase(std::unique(b.slots.begin(), b.slots.end()), b.slots.end());
-                    p->brackets.push_back(std::move(b));
-                  }
-          }
+    for (int amount = 1; amount <= 3; ++amount)
+      for (int from = 0; from < n; ++from)
+        for (int to = from; to < n; ++to) {
+          const bool inner = from > 0 && to < n - 1;
+          const bool block = (from == 0) != (to == n - 1) && from != to;
+          if (inner || block) slices.push_back({LayerRange(axis, from, to, amount), inner});
         }
+  for (const auto& [slice, inner] : slices) {
+    const int axis = AxisOf(slice[0]);
+    for (int xAxis = 0; xAxis < 3; ++xAxis) {
+      if (xAxis == axis) continue;
+      for (int xLayer : {0, n - 1})
+        for (int xAmount = 1; xAmount <= 3; ++xAmount)
+          for (int yLayer : {0, n - 1})
+            for (int yAmount = 1; yAmount <= 3; ++yAmount) {
+              Bracket b;
+              b.moves = slice;
+              b.sliceTurns = static_cast<int>(slice.size());
+              const MoveCode x = MakeMove(xAxis, xLayer, xAmount);
+              b.moves.push_back(x);
+              b.moves.push_back(MakeMove(axis, yLayer, yAmount));
+              b.moves.push_back(Inverse(x));
+              for (MoveCode m : slice) b.moves.push_back(Inverse(m));
+              b.cost = BlockTurnCount(n, b.moves);
+              std::vector<std::uint16_t> from(g.count);
+              for (int i = 0; i < g.count; ++i) from[i] = static_cast<std::uint16_t>(i);
+              for (MoveCode m : b.moves) ApplyTurn(g, from, AxisOf(m), LayerOf(m), AmountOf(m));
+              for (int i = 0; i < g.count; ++i) {
+                if (from[i] == i || slotOfSticker[i] < 0) continue;
+                b.transfers.push_back({i, from[i]});
+                b.slots.push_back(slotOfSticker[i]);
+              }
+              std::sort(b.slots.begin(), b.slots.end());
+              b.slots.erase(std::unique(b.slots.begin(), b.slots.end()), b.slots.end());
+              (inner ? p->innerBrackets : p->brackets).push_back(std::move(b));
+            }
+    }
+  }
   // The wing 3-cycles, for the pairs that no single bracket makes.
   for (const LibraryItem& item : LibraryOf(order).wingItems) {
     Bracket b;
@@ -225,24 +227,28 @@ void PairEdgesBySlices(const Geometry& g, Stickers& s, const Scheme& scheme, Mov
       if (setup >= 0) ApplyTurn(g, t, AxisOf(p.setups[setup]), LayerOf(p.setups[setup]), AmountOf(p.setups[setup]));
       std::vector<int> score(p.slots.size());
       for (size_t k = 0; k < p.slots.size(); ++k) score[k] = SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[i]; });
-      const auto& candidates = setup == -2 ? p.cycles : p.brackets;
-      for (const Bracket& b : candidates) {
-        // Only a slot that is not yet paired can gain.
-        if (std::all_of(b.slots.begin(), b.slots.end(),
-                        [&](int k) { return score[k] == static_cast<int>(p.slots[k].size()); }))
-          continue;
-        for (const auto& x : b.transfers) source[x[0]] = x[1];
-        int gain = 0;
-        for (int k : b.slots) gain += SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[source[i]]; }) - score[k];
-        for (const auto& x : b.transfers) source[x[0]] = x[0];
-        const int cost = b.cost + (setup >= 0 ? 1 : 0);
-        if (gain > 0 && gain * bestCost > bestGain * cost) {
-          bestGain = gain;
-          bestCost = cost;
-          best = &b;
-          bestSetup = setup;
+      auto weigh = [&](const std::vector<Bracket>& candidates) {
+        for (const Bracket& b : candidates) {
+          // Only a slot that is not yet paired can gain.
+          if (std::all_of(b.slots.begin(), b.slots.end(),
+                          [&](int k) { return score[k] == static_cast<int>(p.slots[k].size()); }))
+            continue;
+          for (const auto& x : b.transfers) source[x[0]] = x[1];
+          int gain = 0;
+          for (int k : b.slots)
+            gain += SlotScore(p.slots[k], g.n % 2 == 1, [&](int i) { return t[source[i]]; }) - score[k];
+          for (const auto& x : b.transfers) source[x[0]] = x[0];
+          const int cost = b.cost + (setup >= 0 ? 1 : 0);
+          if (gain > 0 && gain * bestCost > bestGain * cost) {
+            bestGain = gain;
+            bestCost = cost;
+            best = &b;
+            bestSetup = setup;
+          }
         }
-      }
+      };
+      weigh(setup == -2 ? p.cycles : p.brackets);
+      if (setup == -1) weigh(p.innerBrackets);
     }
     if (!best) break;
     MoveList step;

@@ -2,8 +2,9 @@
 // Edge pairing by slice brackets, before the wing 3-cycles finish the job.
 //
 // A bracket is S · X Y X⁻¹ · S⁻¹: S a block turn that takes inner layers along
-// (R w-style, one block turn), X an outer turn off S's axis and Y an outer turn
-// on it. Every face off S's axis ends unturned and the faces on it are whole,
+// (Rw-style, one block turn) or a run of inner layers alone, X an outer turn
+// off S's axis and Y an outer turn on it; while S is turned, a few more
+// X Y X⁻¹ may follow. Every face off S's axis ends unturned and the faces on it are whole,
 // so the centres come back solved while wings change partners; the wing
 // permutation of every orbit stays even. Each step performs the bracket (with
 // at most one outer setup turn before it) that pairs the most pieces per block

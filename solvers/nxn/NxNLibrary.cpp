@@ -165,13 +165,8 @@ struct Builder {
         for (int layer = 1; layer < g.n - 1; ++layer) {
           // The middle slice of odd orders may take part as long as the fixed centres end in place.
           slides.push_back({MakeMove(axis, layer, amount)});
-          MoveList fromFirst, fromLast;
-          for (int k = 0; k <= layer; ++k) {
-            fromFirst.push_back(MakeMove(axis, k, amount));
-            fromLast.push_back(MakeMove(axis, g.n - 1 - k, amount));
-          }
-          slides.push_back(fromFirst);
-          slides.push_back(fromLast);
+          slides.push_back(LayerRange(axis, 0, layer, amount));
+          slides.push_back(LayerRange(axis, g.n - 1 - layer, g.n - 1, amount));
         }
     std::vector<MoveCode> faces;
     for (MoveCode m : singleMoves)
@@ -227,12 +222,31 @@ struct Builder {
     return out;
   }
 
-  // [A, T B T⁻¹] for blocks A and B on one axis and outer quarter turns T on
-  // another, kept when they move centres but no fixed centre.
-  void AddBlockCommutators(std::vector<LibraryItem>& items) const {
-    const auto blocks = Blocks();
+  // Keeps a sequence as a centre item when it moves centres, no fixed centre,
+  // and no set of moves `seen` already has.
+  void AddCentreMove(std::vector<LibraryItem>& items, std::map<std::vector<int>, size_t>& seen,
+                     const MoveList& seq) const {
+    const Labels l = Track(g, seq);
+    std::vector<Transfer> moved;
+    for (int c : g.centres)
+      if (l[c] != c) {
+        if (fixedCentre[c]) return;
+        moved.push_back({c, l[c]});
+      }
+    if (!moved.empty() && seen.emplace(Key(moved), 0).second) items.push_back({seq, moved});
+  }
+
+  std::map<std::vector<int>, size_t> SeenOf(const std::vector<LibraryItem>& items) const {
     std::map<std::vector<int>, size_t> seen;
     for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
+    return seen;
+  }
+
+  // [A, T B T⁻¹] for blocks A and B on one axis and outer quarter turns T on
+  // another.
+  void AddBlockCommutators(std::vector<LibraryItem>& items) const {
+    const auto blocks = Blocks();
+    auto seen = SeenOf(items);
     for (int axis = 0; axis < 3; ++axis)
       for (const auto& a : blocks)
         for (const auto& b : blocks)
@@ -242,22 +256,12 @@ struct Builder {
                 if (tAxis == axis) continue;
                 for (int tLayer : {0, g.n - 1})
                   for (int tAmount : {1, 3}) {
-                    const MoveList t = {MakeMove(tAxis, tLayer, tAmount)};
-                    MoveList conj = t;
+                    const MoveCode t = MakeMove(tAxis, tLayer, tAmount);
+                    MoveList conj = {t};
                     const MoveList bTurn = BlockTurn(axis, b, amountB);
                     conj.insert(conj.end(), bTurn.begin(), bTurn.end());
-                    conj.push_back(Inverse(t[0]));
-                    const MoveList seq = Commutator(BlockTurn(axis, a, amountA), conj);
-                    const Labels l = Track(g, seq);
-                    std::vector<Transfer> moved;
-                    bool fixedMoves = false;
-                    for (int c : g.centres)
-                      if (l[c] != c) {
-                        fixedMoves = fixedMoves || fixedCentre[c];
-                        moved.push_back({c, l[c]});
-                      }
-                    if (fixedMoves || moved.empty() || !seen.emplace(Key(moved), 0).second) continue;
-                    items.push_back({seq, moved});
+                    conj.push_back(Inverse(t));
+                    AddCentreMove(items, seen, Commutator(BlockTurn(axis, a, amountA), conj));
                   }
               }
   }
@@ -267,48 +271,32 @@ struct Builder {
   // another axis: three to five block turns that trade bars of centres
   // between faces and keep every wing orbit's parity.
   void AddConjugatedTurns(std::vector<LibraryItem>& items) const {
-    std::map<std::vector<int>, size_t> seen;
-    for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
-    auto layers = [](int axis, int from, int to, int amount) {
-      MoveList turn;
-      for (int layer = from; layer <= to; ++layer) turn.push_back(MakeMove(axis, layer, amount));
-      return turn;
-    };
-    auto add = [&](const MoveList& seq) {
-      const Labels l = Track(g, seq);
-      std::vector<Transfer> moved;
-      for (int c : g.centres)
-        if (l[c] != c) {
-          if (fixedCentre[c]) return;
-          moved.push_back({c, l[c]});
-        }
-      if (!moved.empty() && seen.emplace(Key(moved), 0).second) items.push_back({seq, moved});
-    };
+    auto seen = SeenOf(items);
     for (int axis = 0; axis < 3; ++axis)
       for (int from = 0; from < g.n - 1; ++from)
         for (int to = std::max(from, 1); to < g.n; ++to) {
           if (from == 0 && to == g.n - 1) continue;  // the whole cube
           for (int amount = 1; amount <= 3; ++amount) {
-            const MoveList x = layers(axis, from, to, amount);
+            const MoveList x = LayerRange(axis, from, to, amount);
             std::vector<MoveList> ys;
             for (int yAxis = 0; yAxis < 3; ++yAxis) {
               if (yAxis == axis) continue;
               for (int yAmount = 1; yAmount <= 3; ++yAmount) {
-                ys.push_back(layers(yAxis, 0, 0, yAmount));
-                ys.push_back(layers(yAxis, g.n - 1, g.n - 1, yAmount));
+                ys.push_back(LayerRange(yAxis, 0, 0, yAmount));
+                ys.push_back(LayerRange(yAxis, g.n - 1, g.n - 1, yAmount));
               }
               for (int depth = 1; depth <= g.n - 2; ++depth) {
-                ys.push_back(layers(yAxis, 0, depth, 2));
-                ys.push_back(layers(yAxis, g.n - 1 - depth, g.n - 1, 2));
+                ys.push_back(LayerRange(yAxis, 0, depth, 2));
+                ys.push_back(LayerRange(yAxis, g.n - 1 - depth, g.n - 1, 2));
               }
             }
             for (const MoveList& y : ys) {
               MoveList seq = x;
               seq.insert(seq.end(), y.begin(), y.end());
               for (MoveCode m : x) seq.push_back(Inverse(m));
-              add(seq);
+              AddCentreMove(items, seen, seq);
               for (MoveCode m : y) seq.push_back(Inverse(m));
-              add(seq);
+              AddCentreMove(items, seen, seq);
             }
           }
         }

@@ -57,6 +57,12 @@ void Simplify(MoveList& moves) {
   }
 }
 
+MoveList LayerRange(int axis, int from, int to, int amount) {
+  MoveList turn;
+  for (int layer = from; layer <= to; ++layer) turn.push_back(MakeMove(axis, layer, amount));
+  return turn;
+}
+
 int BlockTurnCount(int order, const MoveList& moves) {
   int count = 0;
   for (size_t i = 0; i < moves.size();) {

@@ -21,6 +21,10 @@ constexpr MoveCode Inverse(MoveCode m) {
   return MakeMove(AxisOf(m), LayerOf(m), 4 - AmountOf(m));
 }
 
+// The layers from..to of one axis turned together (a block turn when one end
+// is an outer layer), one code per layer.
+MoveList LayerRange(int axis, int from, int to, int amount);
+
 // Sorts each run of same-axis moves and merges turns of one layer, until the
 // list stops shrinking.
 void Simplify(MoveList& moves);
