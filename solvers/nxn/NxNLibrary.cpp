@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <unordered_map>
 
 namespace nxn {
 
@@ -107,32 +108,49 @@ struct Builder {
     return key;
   }
 
+  struct KeyHash {
+    size_t operator()(const std::vector<int>& key) const {
+      size_t h = key.size();
+      for (int v : key) h = h * 1000003u ^ static_cast<size_t>(v);
+      return h;
+    }
+  };
+
   // Adds conjugates by single turns until no new cycle appears, cheapest (in
   // block turns) first, so that every cycle keeps its cheapest sequence.
   void Close(std::vector<LibraryItem>& items, bool wings) const {
-    std::map<std::vector<int>, int> bestCost;  // by cycle: the cheapest sequence queued
-    std::vector<std::vector<LibraryItem>> byCost;
-    auto queue = [&](LibraryItem item, const std::vector<int>& key) {
-      item.cost = BlockTurnCount(g.n, item.moves);
-      auto [at, added] = bestCost.emplace(key, item.cost);
-      if (!added && at->second <= item.cost) return;
-      at->second = item.cost;
-      if (byCost.size() <= static_cast<size_t>(item.cost)) byCost.resize(item.cost + 1);
-      byCost[item.cost].push_back(std::move(item));
+    struct Best {
+      int cost;
+      bool done;
     };
-    for (auto& it : items) queue(it, Key(it.transfers));
+    std::unordered_map<std::vector<int>, Best, KeyHash> best;  // by cycle
+    std::vector<std::vector<LibraryItem>> byCost;
+    // Queues the item unless its cycle already has a sequence as cheap.
+    auto queue = [&](const MoveList& moves, const std::vector<Transfer>& transfers, std::vector<int> key) {
+      auto at = best.find(key);
+      if (at != best.end() && at->second.done) return;
+      const int cost = BlockTurnCount(g.n, moves);
+      if (at == best.end()) at = best.emplace(std::move(key), Best{cost, false}).first;
+      else if (at->second.cost <= cost) return;
+      at->second.cost = cost;
+      if (byCost.size() <= static_cast<size_t>(cost)) byCost.resize(cost + 1);
+      byCost[cost].push_back({moves, transfers, cost});
+    };
+    for (auto& it : items) queue(it.moves, it.transfers, Key(it.transfers));
     items.clear();
-    std::map<std::vector<int>, bool> done;
+    MoveList next;
+    std::vector<Transfer> t;
     for (size_t cost = 0; cost < byCost.size(); ++cost)
       for (size_t j = 0; j < byCost[cost].size(); ++j) {
         const LibraryItem item = byCost[cost][j];  // a copy: queueing may grow this bucket
-        const std::vector<int> key = Key(item.transfers);
-        if (bestCost[key] < item.cost || !done.emplace(key, true).second) continue;
+        Best& mine = best.at(Key(item.transfers));
+        if (mine.done || mine.cost < item.cost) continue;
+        mine.done = true;
         for (size_t k = 0; k < singleMoves.size(); ++k) {
           const MoveCode m = singleMoves[k];
           // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
           const Labels& prev = movePrev[k];
-          std::vector<Transfer> t;
+          t.clear();
           for (const auto& x : item.transfers) {
             if (wings)
               t.push_back({wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]});
@@ -141,14 +159,11 @@ struct Builder {
           }
           if (!wings && std::any_of(t.begin(), t.end(), [&](const Transfer& x) { return fixedCentre[x.to]; }))
             continue;
-          const std::vector<int> nextKey = Key(t);
-          if (done.count(nextKey)) continue;
-          LibraryItem next;
-          next.moves.push_back(m);
-          next.moves.insert(next.moves.end(), item.moves.begin(), item.moves.end());
-          next.moves.push_back(Inverse(m));
-          next.transfers = t;
-          queue(std::move(next), nextKey);
+          next.clear();
+          next.push_back(m);
+          next.insert(next.end(), item.moves.begin(), item.moves.end());
+          next.push_back(Inverse(m));
+          queue(next, t, Key(t));
         }
         items.push_back(item);
       }

@@ -1,6 +1,7 @@
 #include "solvers/nxn/NxNMoves.h"
 
 #include <algorithm>
+#include <array>
 
 namespace nxn {
 
@@ -66,7 +67,7 @@ MoveList LayerRange(int axis, int from, int to, int amount) {
 int BlockTurnCount(int order, const MoveList& moves) {
   int count = 0;
   for (size_t i = 0; i < moves.size();) {
-    std::vector<int> amount(order, 0);
+    std::array<int, 8> amount{};  // orders up to 7
     size_t j = i;
     for (; j < moves.size() && AxisOf(moves[j]) == AxisOf(moves[i]); ++j)
       amount[LayerOf(moves[j])] = (amount[LayerOf(moves[j])] + AmountOf(moves[j])) & 3;
