@@ -30,7 +30,7 @@ struct Targets {
 // the items that share a position with it need their gain worked out again.
 bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
             const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
-            MoveList& moves, int budget = kNoBudget) {
+            MoveList& moves, int budget = kNoBudget, size_t lookahead = 1) {
   int spent = 0;
   auto fits = [&](int from, int to) {
     for (int i = 0; i < 2; ++i) {
@@ -55,14 +55,54 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
         stamp[i] = 0;
         gain[i] = gainOf(items[i]);
       }
+  // Looking one step ahead (lookahead > 1): the few best items by gain per
+  // block turn are weighed by what they and the best item after them gain
+  // together.
+  std::vector<int> source(at.size()), aheadStamp(items.size(), -1);
+  for (size_t p = 0; p < at.size(); ++p) source[p] = static_cast<int>(p);
+  auto better = [&](int gainA, int costA, int gainB, int costB) { return gainA * costB > gainB * costA; };
+  int aheadRound = 0;
   for (int step = 1; step <= kMaxSteps; ++step) {
     if (std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; })) return true;
-    int best = -1;
+    std::vector<int> top;  // by gain per block turn, best first
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
       if (gain[i] <= 0) continue;
-      if (best < 0 || gain[i] * items[best].cost > gain[best] * items[i].cost) best = i;
+      auto at_ = std::find_if(top.begin(), top.end(),
+                              [&](int j) { return better(gain[i], items[i].cost, gain[j], items[j].cost); });
+      if (static_cast<size_t>(at_ - top.begin()) >= lookahead) continue;
+      top.insert(at_, i);
+      if (top.size() > lookahead) top.pop_back();
     }
-    if (best < 0) return false;
+    if (top.empty()) return false;
+    int best = top[0], bestTotalGain = 0, bestTotalCost = 1;
+    for (int c : top) {
+      if (top.size() == 1) break;
+      const LibraryItem& first = items[c];
+      for (const auto& x : first.transfers) source[x.to] = x.from;
+      auto fitsAfter = [&](int from, int to) { return fits(source[from], to); };
+      auto correctAfter = [&](int p) { return source[p] != p ? fitsAfter(p, p) : static_cast<bool>(correct[p]); };
+      ++aheadRound;
+      int secondGain = 0, secondCost = 1;
+      for (const auto& x : first.transfers)
+        for (int i : into[x.to]) {
+          if (aheadStamp[i] == aheadRound) continue;
+          aheadStamp[i] = aheadRound;
+          int g2 = 0;
+          for (const auto& y : items[i].transfers)
+            if (tracked[y.to]) g2 += fitsAfter(y.from, y.to) - correctAfter(y.to);
+          if (g2 > 0 && better(g2, items[i].cost, secondGain, secondCost)) secondGain = g2, secondCost = items[i].cost;
+        }
+      for (int i = 0; i < static_cast<int>(items.size()); ++i)
+        if (aheadStamp[i] != aheadRound && gain[i] > 0 && better(gain[i], items[i].cost, secondGain, secondCost))
+          secondGain = gain[i], secondCost = items[i].cost;
+      for (const auto& x : first.transfers) source[x.to] = x.to;
+      const int totalGain = gain[c] + secondGain, totalCost = first.cost + (secondGain > 0 ? secondCost : 0);
+      if (c == top[0] || better(totalGain, totalCost, bestTotalGain, bestTotalCost)) {
+        best = c;
+        bestTotalGain = totalGain;
+        bestTotalCost = totalCost;
+      }
+    }
     const LibraryItem& item = items[best];
     spent += item.cost;
     if (spent > budget) return false;
@@ -150,7 +190,10 @@ bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Sche
     t.colour[c] = scheme[g.face[c]];
     if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
   }
-  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves, budget);
+  // Looking ahead pays at order 4, where few centres are left to this routine;
+  // above it costs more time than it saves turns.
+  const size_t lookahead = g.n == 4 ? 4 : 1;
+  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves, budget, lookahead);
 }
 
 struct EdgeSlot {
