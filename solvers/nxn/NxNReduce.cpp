@@ -377,8 +377,10 @@ bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
 
 bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reduction& out) {
   // Edge pairing costs about the same in every orientation and far more time
-  // than the centres, so only the orientations with the shortest centres go on.
-  const size_t kEdgeTrials = g.n <= 5 ? 6 : 3;
+  // than the centres, so only the orientations with the shortest centres go
+  // on: fewer at the big orders, where each try takes longest.
+  constexpr size_t kEdgeTrialsByOrder[8] = {0, 0, 0, 0, 6, 6, 3, 2};
+  const size_t kEdgeTrials = kEdgeTrialsByOrder[g.n];
   constexpr size_t kLogTurns = 1022, kFinishRoom = 80;
   constexpr int kFlipCost444 = 15;  // block turns of the widened 4×4×4 edge-flip algorithm
   const Library& lib = LibraryOf(g.n);
@@ -386,8 +388,8 @@ bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reductio
   std::vector<Candidate> candidates;
   std::vector<int> estimates;  // sorted
   for (int o = 0; o < 24; ++o) {
-    // An orientation whose centres already cost well over the third cheapest
-    // cannot be among those that go on (merging saves a few block turns).
+    // An orientation whose centres already cost well over the kEdgeTrials-th
+    // cheapest cannot be among those that go on (merging saves a few block turns).
     int budget = kNoBudget;
     if (estimates.size() >= kEdgeTrials) budget = estimates[kEdgeTrials - 1] * 9 / 8 + 4;
     const auto& rot = g.rotation[o];
