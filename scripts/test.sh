@@ -14,7 +14,7 @@ jobs=${ROVAN_JOBS:-$(nproc)}
 
 ./scripts/build.sh asan
 # The route property test runs fewer cubes per order under the sanitizers.
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ROVAN_ROUTE_CUBES=150 \
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ROVAN_ROUTE_CUBES=60 \
    ctest --output-on-failure -j "$jobs" -L core --timeout 1800)
 
 # Only the threaded test programs (test_<area>_threads) need the ThreadSanitizer build.
@@ -23,5 +23,5 @@ cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROVAN_SANI
 mapfile -t thread_programs < <(cmake --build build-tsan --target help | sed -n 's/^\(test_[A-Za-z0-9_]*_threads\):.*/\1/p')
 ./scripts/build.sh tsan "${thread_programs[@]}"
 (cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j "$jobs" -R '^threads[.]' --timeout 1800 --no-tests=error)
-./scripts/fuzz.sh 40
+./scripts/fuzz.sh 30
 echo "All tests passed."

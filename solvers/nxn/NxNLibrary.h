@@ -7,6 +7,9 @@
 // wings that move nothing else. Base items are commutators [slice, face turn
 // sequence] found by trying; the rest are their conjugates by single turns,
 // until every 3-cycle of every orbit has a sequence (shortest found first).
+// Centre items also include commutators of block turns [A, T B T⁻¹] (A, B
+// blocks of neighbouring layers on one axis, T an outer quarter turn), which
+// move whole bars of centres for eight block turns.
 #include <array>
 #include <vector>
 
@@ -23,6 +26,7 @@ struct Transfer {
 struct LibraryItem {
   MoveList moves;
   std::vector<Transfer> transfers;
+  int cost = 0;  // block turns (BlockTurnCount)
 };
 
 struct Library {

@@ -1,6 +1,7 @@
 #include "solvers/nxn/NxNMoves.h"
 
 #include <algorithm>
+#include <array>
 
 namespace nxn {
 
@@ -55,6 +56,25 @@ std::string CompactLetter(int order, int axis, int layer, bool& against) {
 void Simplify(MoveList& moves) {
   while (SimplifyOnce(moves)) {
   }
+}
+
+MoveList LayerRange(int axis, int from, int to, int amount) {
+  MoveList turn;
+  for (int layer = from; layer <= to; ++layer) turn.push_back(MakeMove(axis, layer, amount));
+  return turn;
+}
+
+int BlockTurnCount(int order, const MoveList& moves) {
+  int count = 0;
+  for (size_t i = 0; i < moves.size();) {
+    std::array<int, 8> amount{};  // orders up to 7
+    size_t j = i;
+    for (; j < moves.size() && AxisOf(moves[j]) == AxisOf(moves[i]); ++j)
+      amount[LayerOf(moves[j])] = (amount[LayerOf(moves[j])] + AmountOf(moves[j])) & 3;
+    for (int layer = 1; layer < order; ++layer) count += amount[layer] != amount[layer - 1];
+    i = j;
+  }
+  return count;
 }
 
 std::string CompactText(int order, const MoveList& moves) {

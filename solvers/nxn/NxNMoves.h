@@ -21,9 +21,19 @@ constexpr MoveCode Inverse(MoveCode m) {
   return MakeMove(AxisOf(m), LayerOf(m), 4 - AmountOf(m));
 }
 
+// The layers from..to of one axis turned together (a block turn when one end
+// is an outer layer), one code per layer.
+MoveList LayerRange(int axis, int from, int to, int amount);
+
 // Sorts each run of same-axis moves and merges turns of one layer, until the
 // list stops shrinking.
 void Simplify(MoveList& moves);
+
+// Turns as a cuber counts them: every run of turns about one axis is written
+// with the fewest block turns (R, Rw, 3Rw, ... from either side, whole-cube
+// turns free), which is the number of neighbouring layer pairs that end up
+// turned by different amounts.
+int BlockTurnCount(int order, const MoveList& moves);
 
 // Letters and suffixes as in the move log: N = 2..4 only (M/E/S at order 3,
 // lower-case inner layers at order 4).

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "solvers/nxn/Centres444.h"
+#include "solvers/nxn/EdgePairing.h"
 #include "solvers/nxn/NxNLibrary.h"
 #include "solvers/nxn/NxNValidate.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int kMaxSteps = 4000;  // far above any reduction; guards against a stuck search
 constexpr int kNoSticker = -1;
+constexpr int kNoBudget = 1 << 30;
 
 // Stickers of each position: one for a centre, two for a wing.
 using PositionStickers = std::vector<std::array<int, 2>>;
@@ -21,11 +23,15 @@ struct Targets {
   std::vector<std::uint8_t> colour;  // wanted colour of each sticker
 };
 
-// Repeatedly performs the item with the best gain per move until every
-// position holds its wanted content. False if no item makes progress.
+// Repeatedly performs the item with the best gain per block turn until every
+// position holds its wanted content. False if no item makes progress or the
+// items' block turns pass `budget` (the caller has a cheaper result). An
+// item's transfers move its positions among themselves, so after a step only
+// the items that share a position with it need their gain worked out again.
 bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
             const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
-            MoveList& moves) {
+            MoveList& moves, int budget = kNoBudget, size_t lookahead = 1) {
+  int spent = 0;
   auto fits = [&](int from, int to) {
     for (int i = 0; i < 2; ++i) {
       if (at[to][i] == kNoSticker) break;
@@ -34,38 +40,98 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
     return true;
   };
   std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
-  std::vector<int> seen(items.size(), -1);
   for (int p : positions) tracked[p] = 1;
-  for (int step = 0; step < kMaxSteps; ++step) {
-    int wrong = 0;
-    for (int p : positions) wrong += !(correct[p] = fits(p, p));
-    if (wrong == 0) return true;
-    const LibraryItem* best = nullptr;
-    int bestGain = 0;
-    // An item can only gain by filling a wrong position.
-    for (int p : positions) {
-      if (correct[p]) continue;
-      for (int i : into[p]) {
-      if (seen[i] == step) continue;
-      seen[i] = step;
-      const LibraryItem& item = items[i];
-      int gain = 0;
-      for (const auto& x : item.transfers)
-        if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
-      if (gain <= 0) continue;
-      if (!best || gain * static_cast<int>(best->moves.size()) > bestGain * static_cast<int>(item.moves.size()) ||
-          (gain * static_cast<int>(best->moves.size()) == bestGain * static_cast<int>(item.moves.size()) &&
-           &item < best)) {
-        best = &item;
-        bestGain = gain;
+  for (int p : positions) correct[p] = fits(p, p);
+  auto gainOf = [&](const LibraryItem& item) {
+    int gain = 0;
+    for (const auto& x : item.transfers)
+      if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
+    return gain;
+  };
+  std::vector<int> gain(items.size(), 0), stamp(items.size(), -1);
+  for (int p : positions)
+    for (int i : into[p])
+      if (stamp[i] < 0) {
+        stamp[i] = 0;
+        gain[i] = gainOf(items[i]);
       }
+  // Looking one step ahead (lookahead > 1): the few best items by gain per
+  // block turn are weighed by what they and the best item after them gain
+  // together.
+  std::vector<int> source(at.size()), aheadStamp(items.size(), -1);
+  for (size_t p = 0; p < at.size(); ++p) source[p] = static_cast<int>(p);
+  auto better = [&](int gainA, int costA, int gainB, int costB) { return gainA * costB > gainB * costA; };
+  int aheadRound = 0;
+  for (int step = 1; step <= kMaxSteps; ++step) {
+    if (std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; })) return true;
+    std::vector<int> top;  // by gain per block turn, best first
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+      if (gain[i] <= 0) continue;
+      auto at_ = std::find_if(top.begin(), top.end(),
+                              [&](int j) { return better(gain[i], items[i].cost, gain[j], items[j].cost); });
+      if (static_cast<size_t>(at_ - top.begin()) >= lookahead) continue;
+      top.insert(at_, i);
+      if (top.size() > lookahead) top.pop_back();
+    }
+    if (top.empty()) return false;
+    int best = top[0], bestTotalGain = 0, bestTotalCost = 1;
+    for (int c : top) {
+      if (top.size() == 1) break;
+      const LibraryItem& first = items[c];
+      for (const auto& x : first.transfers) source[x.to] = x.from;
+      auto fitsAfter = [&](int from, int to) { return fits(source[from], to); };
+      auto correctAfter = [&](int p) { return source[p] != p ? fitsAfter(p, p) : static_cast<bool>(correct[p]); };
+      ++aheadRound;
+      int secondGain = 0, secondCost = 1;
+      for (const auto& x : first.transfers)
+        for (int i : into[x.to]) {
+          if (aheadStamp[i] == aheadRound) continue;
+          aheadStamp[i] = aheadRound;
+          int g2 = 0;
+          for (const auto& y : items[i].transfers)
+            if (tracked[y.to]) g2 += fitsAfter(y.from, y.to) - correctAfter(y.to);
+          if (g2 > 0 && better(g2, items[i].cost, secondGain, secondCost)) secondGain = g2, secondCost = items[i].cost;
+        }
+      for (int i = 0; i < static_cast<int>(items.size()); ++i)
+        if (aheadStamp[i] != aheadRound && gain[i] > 0 && better(gain[i], items[i].cost, secondGain, secondCost))
+          secondGain = gain[i], secondCost = items[i].cost;
+      for (const auto& x : first.transfers) source[x.to] = x.to;
+      const int totalGain = gain[c] + secondGain, totalCost = first.cost + (secondGain > 0 ? secondCost : 0);
+      if (c == top[0] || better(totalGain, totalCost, bestTotalGain, bestTotalCost)) {
+        best = c;
+        bestTotalGain = totalGain;
+        bestTotalCost = totalCost;
       }
     }
-    if (!best) return false;
-    for (MoveCode m : best->moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
-    moves.insert(moves.end(), best->moves.begin(), best->moves.end());
+    const LibraryItem& item = items[best];
+    spent += item.cost;
+    if (spent > budget) return false;
+    for (MoveCode m : item.moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), item.moves.begin(), item.moves.end());
+    for (const auto& x : item.transfers)
+      if (tracked[x.to]) correct[x.to] = fits(x.to, x.to);
+    for (const auto& x : item.transfers)
+      for (int i : into[x.to])
+        if (stamp[i] != step) {
+          stamp[i] = step;
+          gain[i] = gainOf(items[i]);
+        }
   }
   return false;
+}
+
+// Every inner-layer turn of a 4×4×4 algorithm joined by the outer layer next
+// to it: one block turn instead of two. The edge-flip algorithm keeps its
+// work (centres whole, pairs kept, one edge turned over); only the outer
+// layers, which the 3×3×3 finish solves anyway, end differently.
+MoveList Widened444(const MoveList& moves) {
+  MoveList out;
+  for (MoveCode m : moves) {
+    out.push_back(m);
+    if (LayerOf(m) == 1) out.push_back(MakeMove(AxisOf(m), 0, AmountOf(m)));
+    if (LayerOf(m) == 2) out.push_back(MakeMove(AxisOf(m), 3, AmountOf(m)));
+  }
+  return out;
 }
 
 int SlotKey(int fa, int fb) { return std::min(fa, fb) * 6 + std::max(fa, fb); }
@@ -112,7 +178,7 @@ void FixWingParity(const Geometry& g, Stickers& s, const Scheme& scheme, MoveLis
 
 // The general centre routine, for the centres of the faces in `faces` (bit per face).
 bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Scheme& scheme, int faces,
-                  MoveList& moves) {
+                  MoveList& moves, int budget = kNoBudget) {
   PositionStickers at(g.count, {kNoSticker, kNoSticker});
   Targets t{std::vector<std::uint8_t>(g.count, 0)};
   std::vector<int> positions;
@@ -124,7 +190,10 @@ bool SolveCentres(const Geometry& g, const Library& lib, Stickers& s, const Sche
     t.colour[c] = scheme[g.face[c]];
     if (!fixed && (faces >> g.face[c] & 1)) positions.push_back(c);
   }
-  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves);
+  // Looking ahead pays at order 4, where few centres are left to this routine;
+  // above it costs more time than it saves turns.
+  const size_t lookahead = g.n == 4 ? 4 : 1;
+  return Greedy(g, lib.centreItems, lib.centreItemsInto, at, positions, t, s, moves, budget, lookahead);
 }
 
 struct EdgeSlot {
@@ -228,6 +297,16 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
     slotOfKey[key] = static_cast<int>(slots.size());
     slots.push_back({std::min(g.face[w[0]], g.face[w[1]]), std::max(g.face[w[0]], g.face[w[1]])});
   }
+  // Above order 4 the parities were made even before the centres, and the
+  // centre routine keeps them. The 4×4×4 centre table and templates turn
+  // inner layers freely, so its single wing orbit may be odd here: then one
+  // edge is turned over by the parity algorithm, which keeps everything else.
+  if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
+    static const MoveList kFlipOneEdge = Widened444(ParseAlgorithm444(kEdgeFlipParity444));
+    for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
+    moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
+  }
+  PairEdgesBySlices(g, s, scheme, moves);
   // The colours each slot's wings must show on its two faces.
   std::vector<std::array<std::uint8_t, 2>> want(slots.size());
   if (g.n % 2 == 1) {
@@ -237,15 +316,6 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
       want[slot] = {s[firstOnA ? e[0] : e[1]], s[firstOnA ? e[1] : e[0]]};
     }
   } else {
-    // Above order 4 the parities were made even before the centres, and the
-    // centre routine keeps them. The 4×4×4 centre table and templates turn
-    // inner layers freely, so its single wing orbit may be odd here: then one
-    // edge is turned over by the parity algorithm, which keeps everything else.
-    if (g.n == 4 && WingParities(g, s, scheme).begin()->second) {
-      static const MoveList kFlipOneEdge = ParseAlgorithm444(kEdgeFlipParity444);
-      for (MoveCode m : kFlipOneEdge) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
-      moves.insert(moves.end(), kFlipOneEdge.begin(), kFlipOneEdge.end());
-    }
     want = AssignEdges(g, s, scheme, slots, WingParities(g, s, scheme).begin()->second);
   }
   PositionStickers at(g.wings.size());
@@ -261,6 +331,36 @@ bool PairEdges(const Geometry& g, const Library& lib, Stickers& s, const Scheme&
   return Greedy(g, lib.wingItems, lib.wingItemsInto, at, positions, t, s, moves);
 }
 
+// False when the centres are not solved within about `budget` block turns.
+bool SolveAllCentres(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves, int budget = kNoBudget) {
+  const Library& lib = LibraryOf(g.n);
+  constexpr int kAllFaces = 0x3F;
+  FixWingParity(g, s, scheme, moves);
+  if (g.n == 4) {
+    // D from its table, then L, B and R, then F and U together by a template.
+    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
+    SolveDCentre444(g, s, scheme, moves);
+    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves, budget)) return false;
+    SolveLastCentres444(g, s, scheme, moves);
+  }
+  return SolveCentres(g, lib, s, scheme, kAllFaces, moves, budget);
+}
+
+bool FinishReduction(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
+  if (!PairEdges(g, LibraryOf(g.n), s, scheme, moves)) return false;
+  Simplify(moves);
+  return OuterParity(g, s, scheme) == 0;
+}
+
+// A reduction under way in one orientation.
+struct Candidate {
+  int orientation;
+  Stickers stickers;
+  Scheme scheme;
+  MoveList moves;
+  int estimate;  // block turns so far, plus the edge-flip algorithm a 4×4×4 will need
+};
+
 }  // namespace
 
 bool IsSolved(const Geometry& g, const Stickers& s) {
@@ -272,41 +372,56 @@ bool IsSolved(const Geometry& g, const Stickers& s) {
 }
 
 bool ReduceInFrame(const Geometry& g, Stickers& s, const Scheme& scheme, MoveList& moves) {
-  const Library& lib = LibraryOf(g.n);
-  constexpr int kAllFaces = 0x3F;
-  FixWingParity(g, s, scheme, moves);
-  if (g.n == 4) {
-    // D from its table, then L, B and R, then F and U together by a template.
-    constexpr int kAllButFU = kAllFaces & ~(1 << kFaceF | 1 << kFaceU);
-    SolveDCentre444(g, s, scheme, moves);
-    if (!SolveCentres(g, lib, s, scheme, kAllButFU, moves)) return false;
-    SolveLastCentres444(g, s, scheme, moves);
-  }
-  if (!SolveCentres(g, lib, s, scheme, kAllFaces, moves)) return false;
-  if (!PairEdges(g, lib, s, scheme, moves)) return false;
-  Simplify(moves);
-  return OuterParity(g, s, scheme) == 0;
+  return SolveAllCentres(g, s, scheme, moves) && FinishReduction(g, s, scheme, moves);
 }
 
 bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reduction& out) {
+  // Edge pairing costs about the same in every orientation and far more time
+  // than the centres, so only the orientations with the shortest centres go
+  // on: fewer at the big orders, where each try takes longest.
+  constexpr size_t kEdgeTrialsByOrder[8] = {0, 0, 0, 0, 6, 6, 3, 2};
+  const size_t kEdgeTrials = kEdgeTrialsByOrder[g.n];
+  constexpr size_t kLogTurns = 1022, kFinishRoom = 80;
+  constexpr int kFlipCost444 = 15;  // block turns of the widened 4×4×4 edge-flip algorithm
   const Library& lib = LibraryOf(g.n);
   const int area = g.n * g.n;
-  bool found = false;
+  std::vector<Candidate> candidates;
+  std::vector<int> estimates;  // sorted
   for (int o = 0; o < 24; ++o) {
+    // An orientation whose centres already cost well over the kEdgeTrials-th
+    // cheapest cannot be among those that go on (merging saves a few block turns).
+    int budget = kNoBudget;
+    if (estimates.size() >= kEdgeTrials) budget = estimates[kEdgeTrials - 1] * 9 / 8 + 4;
     const auto& rot = g.rotation[o];
-    Stickers turned(g.count);
-    for (int i = 0; i < g.count; ++i) turned[rot[i]] = s[i];
-    Scheme turnedScheme{};
-    for (int f = 0; f < 6; ++f) turnedScheme[g.face[rot[f * area]]] = scheme[f];
-    MoveList moves;
-    if (!ReduceInFrame(g, turned, turnedScheme, moves)) continue;
-    if (found && moves.size() >= out.moves.size()) continue;
+    Candidate c{o, Stickers(g.count), Scheme{}, {}, 0};
+    for (int i = 0; i < g.count; ++i) c.stickers[rot[i]] = s[i];
+    for (int f = 0; f < 6; ++f) c.scheme[g.face[rot[f * area]]] = scheme[f];
+    if (!SolveAllCentres(g, c.stickers, c.scheme, c.moves, budget)) continue;
+    Simplify(c.moves);
+    c.estimate = BlockTurnCount(g.n, c.moves);
+    if (g.n == 4 && WingParities(g, c.stickers, c.scheme).begin()->second) c.estimate += kFlipCost444;
+    estimates.insert(std::upper_bound(estimates.begin(), estimates.end(), c.estimate), c.estimate);
+    candidates.push_back(std::move(c));
+  }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const Candidate& a, const Candidate& b) { return a.estimate < b.estimate; });
+  bool found = false;
+  int bestCount = 0;
+  for (size_t k = 0; k < candidates.size() && (k < kEdgeTrials || !found); ++k) {
+    Candidate& c = candidates[k];
+    if (!FinishReduction(g, c.stickers, c.scheme, c.moves)) continue;
+    // The move log holds 1 022 turns, and the 3×3×3 finish needs room too.
+    const bool fitsLog = c.moves.size() + kFinishRoom <= kLogTurns;
+    const int count = BlockTurnCount(g.n, c.moves) + (fitsLog ? 0 : kLogTurns);
+    if (found && count >= bestCount) continue;
+    MoveList moves = c.moves;
     for (auto& m : moves) {
-      const MoveCode own = lib.mapBack[o][AxisOf(m) * g.n + LayerOf(m)];
+      const MoveCode own = lib.mapBack[c.orientation][AxisOf(m) * g.n + LayerOf(m)];
       m = MakeMove(AxisOf(own), LayerOf(own), (AmountOf(own) * AmountOf(m)) & 3);
     }
     out.moves = moves;
-    out.orientation = o + 1;
+    out.orientation = c.orientation + 1;
+    bestCount = count;
     found = true;
   }
   return found;

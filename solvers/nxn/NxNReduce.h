@@ -1,8 +1,9 @@
 #pragma once
 // Reduction of an N×N×N cube (N ≥ 4) to a 3×3×3: every centre solved, every
 // edge paired, and the outer layers' view solvable as a 3×3×3 (even
-// permutation and flip parity). Tried in the 24 whole-cube orientations; the
-// shortest wins.
+// permutation and flip parity). The centres are solved in all 24 whole-cube
+// orientations, the edges only in the few whose centres came cheapest; the
+// fewest block turns (BlockTurnCount) win.
 #include "solvers/nxn/NxNGeometry.h"
 #include "solvers/nxn/NxNMoves.h"
 #include "solvers/nxn/NxNValidate.h"

@@ -79,4 +79,29 @@ TEST(NxNMoves, SimplifyMergesTurnsOfOneAxis) {
   EXPECT_EQ(moves, (MoveList{MakeMove(0, 0, 3)}));
 }
 
+struct BlockCase {
+  int order;
+  MoveList moves;
+  int blocks;
+  const char* why;
+};
+
+const BlockCase kBlocks[] = {
+    {4, {}, 0, "nothing"},
+    {4, {MakeMove(0, 3, 1)}, 1, "R"},
+    {4, {MakeMove(0, 2, 1)}, 2, "an inner layer alone is two block turns"},
+    {4, {MakeMove(0, 2, 1), MakeMove(0, 3, 1)}, 1, "r and R together: Rw"},
+    {7, {MakeMove(0, 4, 2), MakeMove(0, 6, 2), MakeMove(0, 5, 2)}, 1, "3Rw2 written layer by layer"},
+    {4, {MakeMove(1, 0, 1), MakeMove(1, 1, 1), MakeMove(1, 2, 1), MakeMove(1, 3, 1)}, 0, "a whole-cube turn"},
+    {5, {MakeMove(1, 0, 1), MakeMove(1, 1, 1), MakeMove(1, 2, 1), MakeMove(1, 3, 1)}, 1, "y with D' (or 4Uw)"},
+    {4, {MakeMove(0, 0, 1), MakeMove(0, 3, 1)}, 2, "L and R'"},
+    {4, {MakeMove(0, 3, 1), MakeMove(1, 0, 1), MakeMove(0, 3, 3)}, 3, "R U R'"},
+    {4, {MakeMove(0, 3, 1), MakeMove(0, 0, 2), MakeMove(0, 3, 3)}, 1, "R L2 R' on one axis is L2"},
+    {6, {MakeMove(2, 1, 1), MakeMove(2, 4, 3)}, 4, "two separate inner layers"},
+};
+
+TEST(NxNMoves, BlockTurnCountMergesEachAxisRunIntoBlocks) {
+  for (const auto& c : kBlocks) EXPECT_EQ(nxn::BlockTurnCount(c.order, c.moves), c.blocks) << c.why;
+}
+
 }  // namespace
