@@ -33,6 +33,7 @@
 #include "input/Conversions.h"
 #include "model/MoveNotation.h"
 #include "model/WCube.h"
+#include "solvers/nxn/NxNMoves.h"
 #include "tests/fixtures/CliSolveOutput.h"
 
 namespace {
@@ -94,19 +95,11 @@ std::vector<std::string> MoveTokens(const std::string& moves) {
   return tokens;
 }
 
-// Every run of turns about one axis needs one block turn per pair of
-// neighbouring layers that end up turned by different amounts.
+// The solver's own block-turn count, on the turns the model recorded.
 int BlockTurns(int order, const std::vector<model::TurnRecord>& turns) {
-  int blocks = 0;
-  for (size_t i = 0; i < turns.size();) {
-    std::vector<int> amount(order, 0);
-    size_t j = i;
-    for (; j < turns.size() && turns[j].axis == turns[i].axis; ++j)
-      amount[turns[j].layer] = (amount[turns[j].layer] + (turns[j].dir ? 1 : 3)) % 4;
-    for (int layer = 1; layer < order; ++layer) blocks += amount[layer] != amount[layer - 1];
-    i = j;
-  }
-  return blocks;
+  nxn::MoveList moves;
+  for (const auto& t : turns) moves.push_back(nxn::MakeMove(t.axis, t.layer, t.dir ? 1 : 3));
+  return nxn::BlockTurnCount(order, moves);
 }
 
 struct Figures {
