@@ -16,21 +16,11 @@
 #include "solvers/orchestration/RandomStateScramble.h"
 #include "solvers/twophase/TableFile.h"
 #include "solvers/twophase/TwoPhaseSolver.h"
+#include "tests/fixtures/FaceletSlots.h"
 
 namespace {
 
-// The slot (x, y, z) of each facelet of an order-n facelet text.
-std::array<int, 3> SlotOf(int n, int index) {
-  const int face = index / (n * n), r = index % (n * n) / n, c = index % n, m = n - 1;
-  switch (face) {
-    case 0: return {c, m, r};          // U
-    case 1: return {c, m - r, m};      // F
-    case 2: return {m, m - r, m - c};  // R
-    case 3: return {m - c, m - r, 0};  // B
-    case 4: return {0, m - r, c};      // L
-    default: return {c, 0, m - r};     // D
-  }
-}
+using facelet_slots::SlotOf;
 
 // Each corner and edge position's facelets, in face order; only the outer
 // cubies of orders 2 and 3 matter here.
