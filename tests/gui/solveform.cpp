@@ -259,16 +259,36 @@ class SolveFormTest : public QObject {
     PlayLogAndExpectSolved();
   }
 
+  void refusedColouringChangesNothing_data() {
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("primarySolution");
+    QTest::addColumn<QString>("message");
+    const QString badColours = QString::fromUtf8(orchestration::kMsgBadColours);
+    const QString cannotSolve = QString::fromUtf8(orchestration::kMsgCannotSolve);
+    // F centre painted like U (a sticker of one colour too many).
+    QTest::newRow("two U centres") << 13 << -1 << 0 << badColours;
+    // Two stickers of the UFR corner swapped: every count right, yet no cube.
+    QTest::newRow("mirrored corner, layers") << 11 << 18 << 0 << cannotSolve;
+    QTest::newRow("mirrored corner, no formula") << 11 << 18 << 1 << cannotSolve;
+  }
+
   void refusedColouringChangesNothing() {
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(int, primarySolution);
+    QFETCH(QString, message);
+    settings::gSettings.primarySolution = primarySolution;
     QVERIFY(Log()->LoadSequence({"R", "U"}));
     std::string colours = Cube().ExportColours();
-    colours[13] = '0';  // F centre painted like U
+    if (second < 0) colours[first] = '0';
+    else std::swap(colours[first], colours[second]);
     Cube().ImportColours(colours);
     const auto cells = LogCells();
     MessageCatcher catcher;
     catcher.Arm();
     Form()->Beginner();
-    QCOMPARE(catcher.text, QString::fromUtf8(orchestration::kMsgBadColours));
+    QCOMPARE(catcher.text, message);
     QCOMPARE(Cube().ExportColours(), colours);
     QVERIFY(LogCells() == cells);
   }
