@@ -1,24 +1,11 @@
 #include "solvers/orchestration/DirectSolve.h"
 
 #include "input/Conversions.h"
-#include "model/MoveNotation.h"
-#include "model/WCube.h"
+#include "model/SolutionCheck.h"
 #include "solvers/nxn/ShortSearch.h"
 #include "solvers/orchestration/SolveRunner.h"
 
 namespace orchestration {
-
-namespace {
-
-bool SolvesCube(int order, const std::string& facelets, const Cells& moves) {
-  model::WCube cube;
-  cube.Init(order);
-  cube.ImportColours(facelets);
-  for (const auto& move : moves) model::ApplyCommand(cube, move, 0, 0, 0);
-  return input::IsUniform(cube.ExportColours());
-}
-
-}  // namespace
 
 std::optional<Cells> DirectSolution(const std::string& facelets, RouteNotation notation) {
   const int order = OrderOfFacelets(facelets);
@@ -31,7 +18,7 @@ std::optional<Cells> DirectSolution(const std::string& facelets, RouteNotation n
       notation == RouteNotation::kLongForm ? nxn::LongText(order, *moves) : nxn::SolutionText(order, *moves);
   Cells cells = SplitSolution(text);
   // The search and the notation are separate pieces of work; only a checked answer is given.
-  if (!SolvesCube(order, facelets, cells)) return std::nullopt;
+  if (!model::SolvesCube(facelets, {}, cells)) return std::nullopt;
   return cells;
 }
 

@@ -48,10 +48,10 @@ constexpr std::array<std::string_view, 4> kTurnsAboutUp = {"", "y", "y2", "y'"};
 // colours, D's on the D side.
 std::string WithFixedCorner(const std::string& own2) {
   constexpr int kD = 5 * 4 + 3, kR = 2 * 4 + 3, kB = 3 * 4 + 2;  // that corner's stickers
-  model::WCube cube;
   for (std::string_view up : kUpFaces) {
     for (std::string_view about : kTurnsAboutUp) {
-      cube.Init(2);
+      // A scratch cube: this runs off the UI thread and must not touch the view's flags.
+      model::WCube cube(model::WCube::Scratch{}, 2);
       cube.ImportColours(own2);
       model::ApplySequence(cube, up);
       model::ApplySequence(cube, about);

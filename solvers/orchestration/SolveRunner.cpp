@@ -42,8 +42,7 @@ SolveOutcome Loaded(const Cells& moves) {
 }
 
 std::string TurnFacelets(int order, const std::string& facelets, const std::string& turn) {
-  model::WCube cube;
-  cube.Init(order);
+  model::WCube cube(model::WCube::Scratch{}, order);
   cube.ImportColours(facelets);
   model::ApplyCommand(cube, turn, 0, 0, 0);
   return cube.ExportColours();
