@@ -1,10 +1,11 @@
 #include "solvers/nxn/NxNLibrary.h"
 
 #include <algorithm>
-#include <map>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <mutex>
-#include <unordered_map>
+#include <unordered_set>
 
 namespace nxn {
 
@@ -27,6 +28,139 @@ MoveList Commutator(const MoveList& x, const MoveList& y) {
   for (auto it = y.rbegin(); it != y.rend(); ++it) out.push_back(Inverse(*it));
   return out;
 }
+
+// A 3-cycle of positions, packed into one number for lookups: its transfers
+// ordered by destination, 10 bits per position (orders up to 7 have 294
+// stickers and 60 wings).
+using Cycle = std::array<Transfer, 3>;
+using CycleKey = std::uint64_t;
+
+Cycle CycleOf(const std::vector<Transfer>& transfers) {
+  return {transfers.at(0), transfers.at(1), transfers.at(2)};
+}
+
+CycleKey KeyOf(Cycle t) {
+  auto order = [&](int a, int b) {
+    if (t[b].to < t[a].to) std::swap(t[a], t[b]);
+  };
+  order(0, 1);
+  order(1, 2);
+  order(0, 1);
+  CycleKey key = 0;
+  for (const Transfer& x : t) key = key << 20 | static_cast<CycleKey>(x.to) << 10 | static_cast<CycleKey>(x.from);
+  return key;
+}
+
+// Best known cost per cycle, open addressing (a cycle's key is never 0: its
+// three sources differ).
+class CycleTable {
+ public:
+  struct Entry {
+    CycleKey key = 0;
+    int cost = std::numeric_limits<int>::max();
+    bool done = false;
+  };
+
+  explicit CycleTable(size_t expected) {
+    size_t size = 1024;
+    while (size < 2 * expected) size *= 2;
+    slots_.resize(size);
+  }
+
+  // The cycle's entry, added (unknown cost, not done) when it is new.
+  Entry& At(CycleKey key) {
+    if (2 * (used_ + 1) > slots_.size()) Grow();
+    Entry& e = Slot(key);
+    if (e.key == 0) {
+      e.key = key;
+      ++used_;
+    }
+    return e;
+  }
+
+ private:
+  Entry& Slot(CycleKey key) {
+    const size_t mask = slots_.size() - 1;
+    size_t i = static_cast<size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
+    while (slots_[i].key != 0 && slots_[i].key != key) i = (i + 1) & mask;
+    return slots_[i];
+  }
+
+  void Grow() {
+    std::vector<Entry> old(slots_.size() * 2);
+    old.swap(slots_);
+    for (const Entry& e : old)
+      if (e.key != 0) Slot(e.key) = e;
+  }
+
+  std::vector<Entry> slots_;
+  size_t used_ = 0;
+};
+
+// Block turns of a sequence X conjugated by one turn, m · X · m⁻¹, from the
+// cost of X: only X's first and last runs of same-axis turns can change.
+class Ends {
+ public:
+  Ends(int order, const MoveList& moves) : n_(order), moves_(moves) {
+    const size_t len = moves.size();
+    while (firstEnd_ < len && AxisOf(moves[firstEnd_]) == AxisOf(moves[0])) ++firstEnd_;
+    lastBegin_ = len;
+    while (lastBegin_ > 0 && AxisOf(moves[lastBegin_ - 1]) == AxisOf(moves[len - 1])) --lastBegin_;
+    if (firstEnd_ < len) {
+      firstCost_ = RunCost(0, firstEnd_, kNone, kNone);
+      lastCost_ = RunCost(lastBegin_, len, kNone, kNone);
+    }
+  }
+
+  int ConjugateCost(int cost, MoveCode m) const {
+    if (moves_.empty() || firstEnd_ == moves_.size()) {  // one run: count it all
+      MoveList all = {m};
+      all.insert(all.end(), moves_.begin(), moves_.end());
+      all.push_back(Inverse(m));
+      return BlockTurnCount(n_, all);
+    }
+    return cost - firstCost_ - lastCost_ + RunCost(0, firstEnd_, m, kNone) +
+           RunCost(lastBegin_, moves_.size(), kNone, Inverse(m));
+  }
+
+ private:
+  static constexpr int kNone = -1;
+
+  // Block turns of moves[from, to) with a turn before and after it (kNone for
+  // none); a turn on another axis is a run of its own.
+  int RunCost(size_t from, size_t to, int before, int after) const {
+    const int axis = AxisOf(moves_[from]);
+    std::array<int, 8> amount{};
+    int extra = 0;
+    auto add = [&](int m) {
+      if (m == kNone) return;
+      const auto code = static_cast<MoveCode>(m);
+      if (AxisOf(code) == axis) amount[LayerOf(code)] = (amount[LayerOf(code)] + AmountOf(code)) & 3;
+      else extra += LayerOf(code) == 0 || LayerOf(code) == n_ - 1 ? 1 : 2;  // a face, or an inner layer alone
+    };
+    add(before);
+    for (size_t i = from; i < to; ++i) add(moves_[i]);
+    add(after);
+    int count = extra;
+    for (int layer = 1; layer < n_; ++layer) count += amount[layer] != amount[layer - 1];
+    return count;
+  }
+
+  int n_;
+  const MoveList& moves_;
+  size_t firstEnd_ = 0, lastBegin_ = 0;
+  int firstCost_ = 0, lastCost_ = 0;
+};
+
+// The sets of moves centre items already make, by Key.
+struct KeyHash {
+  size_t operator()(const std::vector<int>& key) const {
+    std::uint64_t h = key.size();
+    for (int v : key) h = (h ^ static_cast<std::uint64_t>(v)) * 0x100000001B3ull;
+    return static_cast<size_t>(h ^ (h >> 29));
+  }
+};
+using Seen = std::unordered_set<std::vector<int>, KeyHash>;
 
 struct Builder {
   const Geometry& g;
@@ -108,64 +242,74 @@ struct Builder {
     return key;
   }
 
-  struct KeyHash {
-    size_t operator()(const std::vector<int>& key) const {
-      size_t h = key.size();
-      for (int v : key) h = h * 1000003u ^ static_cast<size_t>(v);
-      return h;
-    }
-  };
-
   // Adds conjugates by single turns until no new cycle appears, cheapest (in
   // block turns) first, so that every cycle keeps its cheapest sequence.
+  // Candidates are kept as (parent, turn) and written out only once taken:
+  // most of them lose to a cheaper sequence of the same cycle.
   void Close(std::vector<LibraryItem>& items, bool wings) const {
-    struct Best {
+    struct Candidate {
+      int parent;  // index into seeds (turn < 0) or into items
+      int turn;    // index into singleMoves, −1 for a seed
       int cost;
-      bool done;
+      CycleKey key;
+      Cycle cycle;
     };
-    std::unordered_map<std::vector<int>, Best, KeyHash> best;  // by cycle
-    std::vector<std::vector<LibraryItem>> byCost;
-    // Queues the item unless its cycle already has a sequence as cheap.
-    auto queue = [&](const MoveList& moves, const std::vector<Transfer>& transfers, std::vector<int> key) {
-      auto at = best.find(key);
-      if (at != best.end() && at->second.done) return;
-      const int cost = BlockTurnCount(g.n, moves);
-      if (at == best.end()) at = best.emplace(std::move(key), Best{cost, false}).first;
-      else if (at->second.cost <= cost) return;
-      at->second.cost = cost;
-      if (byCost.size() <= static_cast<size_t>(cost)) byCost.resize(cost + 1);
-      byCost[cost].push_back({moves, transfers, cost});
-    };
-    for (auto& it : items) queue(it.moves, it.transfers, Key(it.transfers));
+    const std::vector<LibraryItem> seeds = std::move(items);
     items.clear();
-    MoveList next;
-    std::vector<Transfer> t;
+    CycleTable best(seeds.size() * 16);
+    std::vector<std::vector<Candidate>> byCost;
+    // Queues the candidate unless its cycle already has a sequence as cheap.
+    auto queue = [&](Candidate c) {
+      CycleTable::Entry& at = best.At(c.key);
+      if (at.cost <= c.cost) return;
+      at.cost = c.cost;
+      if (byCost.size() <= static_cast<size_t>(c.cost)) byCost.resize(c.cost + 1);
+      byCost[c.cost].push_back(c);
+    };
+    for (size_t i = 0; i < seeds.size(); ++i) {
+      const Cycle cycle = CycleOf(seeds[i].transfers);
+      const CycleKey key = KeyOf(cycle);
+      if (best.At(key).done) continue;
+      queue({static_cast<int>(i), -1, BlockTurnCount(g.n, seeds[i].moves), key, cycle});
+    }
     for (size_t cost = 0; cost < byCost.size(); ++cost)
       for (size_t j = 0; j < byCost[cost].size(); ++j) {
-        const LibraryItem item = byCost[cost][j];  // a copy: queueing may grow this bucket
-        Best& mine = best.at(Key(item.transfers));
-        if (mine.done || mine.cost < item.cost) continue;
+        const Candidate c = byCost[cost][j];  // a copy: queueing may grow this bucket
+        CycleTable::Entry& mine = best.At(c.key);
+        if (mine.done || mine.cost < c.cost) continue;
         mine.done = true;
+        LibraryItem taken;
+        if (c.turn < 0) {
+          taken.moves = seeds[c.parent].moves;
+        } else {
+          const MoveCode m = singleMoves[c.turn];
+          const MoveList& inner = items[c.parent].moves;
+          taken.moves.reserve(inner.size() + 2);
+          taken.moves.push_back(m);
+          taken.moves.insert(taken.moves.end(), inner.begin(), inner.end());
+          taken.moves.push_back(Inverse(m));
+        }
+        taken.transfers.assign(c.cycle.begin(), c.cycle.end());
+        taken.cost = c.cost;
+        items.push_back(std::move(taken));
+        const int parent = static_cast<int>(items.size() - 1);
+        const Ends ends(g.n, items.back().moves);
         for (size_t k = 0; k < singleMoves.size(); ++k) {
-          const MoveCode m = singleMoves[k];
           // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
           const Labels& prev = movePrev[k];
-          t.clear();
-          for (const auto& x : item.transfers) {
+          Cycle t;
+          for (int i = 0; i < 3; ++i) {
+            const Transfer& x = c.cycle[i];
             if (wings)
-              t.push_back({wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]});
+              t[i] = {wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]};
             else
-              t.push_back({prev[x.to], prev[x.from]});
+              t[i] = {prev[x.to], prev[x.from]};
           }
-          if (!wings && std::any_of(t.begin(), t.end(), [&](const Transfer& x) { return fixedCentre[x.to]; }))
-            continue;
-          next.clear();
-          next.push_back(m);
-          next.insert(next.end(), item.moves.begin(), item.moves.end());
-          next.push_back(Inverse(m));
-          queue(next, t, Key(t));
+          if (!wings && (fixedCentre[t[0].to] || fixedCentre[t[1].to] || fixedCentre[t[2].to])) continue;
+          const CycleKey key = KeyOf(t);
+          if (best.At(key).done) continue;
+          queue({parent, static_cast<int>(k), ends.ConjugateCost(c.cost, singleMoves[k]), key, t});
         }
-        items.push_back(item);
       }
   }
 
@@ -239,7 +383,7 @@ struct Builder {
 
   // Keeps a sequence as a centre item when it moves centres, no fixed centre,
   // and no set of moves `seen` already has.
-  void AddCentreMove(std::vector<LibraryItem>& items, std::map<std::vector<int>, size_t>& seen,
+  void AddCentreMove(std::vector<LibraryItem>& items, Seen& seen,
                      const MoveList& seq) const {
     const Labels l = Track(g, seq);
     std::vector<Transfer> moved;
@@ -248,12 +392,12 @@ struct Builder {
         if (fixedCentre[c]) return;
         moved.push_back({c, l[c]});
       }
-    if (!moved.empty() && seen.emplace(Key(moved), 0).second) items.push_back({seq, moved});
+    if (!moved.empty() && seen.insert(Key(moved)).second) items.push_back({seq, moved});
   }
 
-  std::map<std::vector<int>, size_t> SeenOf(const std::vector<LibraryItem>& items) const {
-    std::map<std::vector<int>, size_t> seen;
-    for (const auto& it : items) seen.emplace(Key(it.transfers), 0);
+  Seen SeenOf(const std::vector<LibraryItem>& items) const {
+    Seen seen(2 * items.size());
+    for (const auto& it : items) seen.insert(Key(it.transfers));
     return seen;
   }
 
