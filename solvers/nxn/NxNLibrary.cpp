@@ -5,7 +5,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
-#include <unordered_set>
+#include <unordered_map>
 
 namespace nxn {
 
@@ -19,6 +19,30 @@ Labels Track(const Geometry& g, const MoveList& moves) {
   for (int s = 0; s < g.count; ++s) labels[s] = static_cast<std::uint16_t>(s);
   for (MoveCode m : moves) ApplyTurn(g, labels, AxisOf(m), LayerOf(m), AmountOf(m));
   return labels;
+}
+
+// A move sequence with the labels of it and of its inverse, so that longer
+// sequences made of such parts can be followed position by position.
+struct Played {
+  MoveList moves;
+  Labels labels;   // Track(moves)
+  Labels inverse;  // Track of the inverse sequence
+
+  Played(const Geometry& g, MoveList m) : moves(std::move(m)), labels(Track(g, moves)), inverse(labels.size()) {
+    for (size_t p = 0; p < labels.size(); ++p) inverse[labels[p]] = static_cast<std::uint16_t>(p);
+  }
+};
+
+// Where the content at p comes from after the parts are played in order.
+template <size_t K>
+int SourceAfter(const std::array<const Labels*, K>& parts, int p) {
+  for (size_t i = K; i-- > 0;) p = (*parts[i])[p];
+  return p;
+}
+
+// The parts of the commutator x y x⁻¹ y⁻¹.
+std::array<const Labels*, 4> CommutatorParts(const Played& x, const Played& y) {
+  return {&x.labels, &y.labels, &x.inverse, &y.inverse};
 }
 
 MoveList Commutator(const MoveList& x, const MoveList& y) {
@@ -152,15 +176,54 @@ class Ends {
   int firstCost_ = 0, lastCost_ = 0;
 };
 
-// The sets of moves centre items already make, by Key.
-struct KeyHash {
-  size_t operator()(const std::vector<int>& key) const {
-    std::uint64_t h = key.size();
-    for (int v : key) h = (h ^ static_cast<std::uint64_t>(v)) * 0x100000001B3ull;
-    return static_cast<size_t>(h ^ (h >> 29));
+// What one transfer adds to the hash of a set of transfers: a sum, so the
+// order in which a sequence's transfers are found does not matter.
+std::uint64_t TransferHash(const Transfer& t) {
+  std::uint64_t h = (static_cast<std::uint64_t>(t.to) << 16 | static_cast<std::uint64_t>(t.from)) + 0x9E3779B97F4A7C15ull;
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+  return h ^ (h >> 31);
+}
+
+std::uint64_t SetHash(const std::vector<Transfer>& transfers) {
+  std::uint64_t h = 0;
+  for (const Transfer& t : transfers) h += TransferHash(t);
+  return h;
+}
+
+bool SameTransfers(std::vector<Transfer> a, std::vector<Transfer> b) {
+  if (a.size() != b.size()) return false;
+  auto byTo = [](const Transfer& x, const Transfer& y) { return x.to < y.to; };
+  std::sort(a.begin(), a.end(), byTo);
+  std::sort(b.begin(), b.end(), byTo);
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i].to != b[i].to || a[i].from != b[i].from) return false;
+  return true;
+}
+
+// The sets of moves the centre items make: items by the hash of their transfers.
+class Seen {
+ public:
+  explicit Seen(const std::vector<LibraryItem>& items) : items_(items) {
+    byHash_.reserve(2 * items.size());
+    for (size_t i = 0; i < items.size(); ++i) byHash_[SetHash(items[i].transfers)].push_back(i);
   }
+
+  bool Has(std::uint64_t hash, const std::vector<Transfer>& transfers) const {
+    const auto at = byHash_.find(hash);
+    if (at == byHash_.end()) return false;
+    for (size_t i : at->second)
+      if (SameTransfers(items_[i].transfers, transfers)) return true;
+    return false;
+  }
+
+  // Records the item just appended to the list.
+  void AddLast(std::uint64_t hash) { byHash_[hash].push_back(items_.size() - 1); }
+
+ private:
+  const std::vector<LibraryItem>& items_;
+  std::unordered_map<std::uint64_t, std::vector<size_t>> byHash_;
 };
-using Seen = std::unordered_set<std::vector<int>, KeyHash>;
 
 struct Builder {
   const Geometry& g;
@@ -206,13 +269,16 @@ struct Builder {
 
   // The centre transfers of a sequence when it moves exactly three centres of
   // one orbit and no fixed centre; empty otherwise.
-  std::vector<Transfer> CentreCycle(const Labels& l) const {
+  template <size_t K>
+  std::vector<Transfer> CentreCycle(const std::array<const Labels*, K>& parts) const {
     std::vector<Transfer> t;
-    for (int c : g.centres)
-      if (l[c] != c) {
+    for (int c : g.centres) {
+      const int from = SourceAfter(parts, c);
+      if (from != c) {
         if (fixedCentre[c] || t.size() == 3) return {};
-        t.push_back({c, l[c]});
+        t.push_back({c, from});
       }
+    }
     if (t.size() != 3 || g.orbit[t[0].to] != g.orbit[t[1].to] || g.orbit[t[0].to] != g.orbit[t[2].to])
       return {};
     return t;
@@ -232,16 +298,6 @@ struct Builder {
     return t.size() == 3 ? t : std::vector<Transfer>{};
   }
 
-  static std::vector<int> Key(std::vector<Transfer> t) {
-    std::sort(t.begin(), t.end(), [](const Transfer& a, const Transfer& b) { return a.to < b.to; });
-    std::vector<int> key;
-    for (const auto& x : t) {
-      key.push_back(x.to);
-      key.push_back(x.from);
-    }
-    return key;
-  }
-
   // Adds conjugates by single turns until no new cycle appears, cheapest (in
   // block turns) first, so that every cycle keeps its cheapest sequence.
   // Candidates are kept as (parent, turn) and written out only once taken:
@@ -256,11 +312,11 @@ struct Builder {
     };
     const std::vector<LibraryItem> seeds = std::move(items);
     items.clear();
-    CycleTable best(seeds.size() * 16);
+    CycleTable best(seeds.size());
     std::vector<std::vector<Candidate>> byCost;
     // Queues the candidate unless its cycle already has a sequence as cheap.
-    auto queue = [&](Candidate c) {
-      CycleTable::Entry& at = best.At(c.key);
+    // `at` is the cycle's entry (no other lookup in between).
+    auto queue = [&](CycleTable::Entry& at, Candidate c) {
       if (at.cost <= c.cost) return;
       at.cost = c.cost;
       if (byCost.size() <= static_cast<size_t>(c.cost)) byCost.resize(c.cost + 1);
@@ -269,8 +325,8 @@ struct Builder {
     for (size_t i = 0; i < seeds.size(); ++i) {
       const Cycle cycle = CycleOf(seeds[i].transfers);
       const CycleKey key = KeyOf(cycle);
-      if (best.At(key).done) continue;
-      queue({static_cast<int>(i), -1, BlockTurnCount(g.n, seeds[i].moves), key, cycle});
+      CycleTable::Entry& at = best.At(key);
+      if (!at.done) queue(at, {static_cast<int>(i), -1, BlockTurnCount(g.n, seeds[i].moves), key, cycle});
     }
     for (size_t cost = 0; cost < byCost.size(); ++cost)
       for (size_t j = 0; j < byCost[cost].size(); ++j) {
@@ -307,8 +363,8 @@ struct Builder {
           }
           if (!wings && (fixedCentre[t[0].to] || fixedCentre[t[1].to] || fixedCentre[t[2].to])) continue;
           const CycleKey key = KeyOf(t);
-          if (best.At(key).done) continue;
-          queue({parent, static_cast<int>(k), ends.ConjugateCost(c.cost, singleMoves[k]), key, t});
+          CycleTable::Entry& at = best.At(key);
+          if (!at.done) queue(at, {parent, static_cast<int>(k), ends.ConjugateCost(c.cost, singleMoves[k]), key, t});
         }
       }
   }
@@ -318,29 +374,39 @@ struct Builder {
     // The turns that slide centres: one inner layer, or a face with the
     // layers next to it (one block turn, and on the centres of other faces
     // the same as its inner layers alone).
-    std::vector<MoveList> slides;
+    std::vector<Played> slides;
     for (int axis = 0; axis < 3; ++axis)
       for (int amount = 1; amount <= 3; ++amount)
         for (int layer = 1; layer < g.n - 1; ++layer) {
           // The middle slice of odd orders may take part as long as the fixed centres end in place.
-          slides.push_back({MakeMove(axis, layer, amount)});
-          slides.push_back(LayerRange(axis, 0, layer, amount));
-          slides.push_back(LayerRange(axis, g.n - 1 - layer, g.n - 1, amount));
+          slides.emplace_back(g, MoveList{MakeMove(axis, layer, amount)});
+          slides.emplace_back(g, LayerRange(axis, 0, layer, amount));
+          slides.emplace_back(g, LayerRange(axis, g.n - 1 - layer, g.n - 1, amount));
         }
     std::vector<MoveCode> faces;
     for (MoveCode m : singleMoves)
       if ((LayerOf(m) == 0 || LayerOf(m) == g.n - 1) && AmountOf(m) != 2) faces.push_back(m);
-    for (const MoveList& x : slides)
-      for (MoveCode t : faces) {
-        if (AxisOf(t) == AxisOf(x[0])) continue;
-        for (const MoveList& y : slides) {
-          if (AxisOf(y[0]) != AxisOf(x[0])) continue;
-          MoveList conj = {t};
-          conj.insert(conj.end(), y.begin(), y.end());
-          conj.push_back(Inverse(t));
-          const MoveList seq = Commutator(x, conj);
-          auto cycle = CentreCycle(Track(g, seq));
-          if (!cycle.empty()) items.push_back({seq, cycle});
+    // conjugated[f][y]: faces[f] · slides[y] · faces[f]⁻¹, for slides on another axis.
+    std::vector<std::vector<std::unique_ptr<Played>>> conjugated(faces.size());
+    for (size_t f = 0; f < faces.size(); ++f)
+      for (const Played& y : slides) {
+        if (AxisOf(y.moves[0]) == AxisOf(faces[f])) {
+          conjugated[f].push_back(nullptr);
+          continue;
+        }
+        MoveList conj = {faces[f]};
+        conj.insert(conj.end(), y.moves.begin(), y.moves.end());
+        conj.push_back(Inverse(faces[f]));
+        conjugated[f].push_back(std::make_unique<Played>(g, std::move(conj)));
+      }
+    for (const Played& x : slides)
+      for (size_t f = 0; f < faces.size(); ++f) {
+        if (AxisOf(faces[f]) == AxisOf(x.moves[0])) continue;
+        for (size_t y = 0; y < slides.size(); ++y) {
+          if (AxisOf(slides[y].moves[0]) != AxisOf(x.moves[0])) continue;
+          const Played& conj = *conjugated[f][y];
+          auto cycle = CentreCycle(CommutatorParts(x, conj));
+          if (!cycle.empty()) items.push_back({Commutator(x.moves, conj.moves), cycle});
         }
       }
     Close(items, false);
@@ -354,6 +420,7 @@ struct Builder {
       LibraryItem item{{m}, {}};
       for (int c : g.centres)
         if (l[c] != c) item.transfers.push_back({c, l[c]});
+      item.cost = BlockTurnCount(g.n, item.moves);
       if (!item.transfers.empty()) items.push_back(item);
     }
     return items;
@@ -383,46 +450,63 @@ struct Builder {
 
   // Keeps a sequence as a centre item when it moves centres, no fixed centre,
   // and no set of moves `seen` already has.
-  void AddCentreMove(std::vector<LibraryItem>& items, Seen& seen,
-                     const MoveList& seq) const {
-    const Labels l = Track(g, seq);
+  // The sequence is given by its parts' labels, and written out only when kept.
+  template <size_t K, class Moves>
+  void AddCentreMove(std::vector<LibraryItem>& items, Seen& seen, const std::array<const Labels*, K>& parts,
+                     Moves moves) const {
     std::vector<Transfer> moved;
-    for (int c : g.centres)
-      if (l[c] != c) {
+    std::uint64_t hash = 0;
+    for (int c : g.centres) {
+      const int from = SourceAfter(parts, c);
+      if (from != c) {
         if (fixedCentre[c]) return;
-        moved.push_back({c, l[c]});
+        moved.push_back({c, from});
+        hash += TransferHash(moved.back());
       }
-    if (!moved.empty() && seen.insert(Key(moved)).second) items.push_back({seq, moved});
-  }
-
-  Seen SeenOf(const std::vector<LibraryItem>& items) const {
-    Seen seen(2 * items.size());
-    for (const auto& it : items) seen.insert(Key(it.transfers));
-    return seen;
+    }
+    if (moved.empty() || seen.Has(hash, moved)) return;
+    MoveList seq = moves();
+    const int cost = BlockTurnCount(g.n, seq);
+    items.push_back({std::move(seq), std::move(moved), cost});
+    seen.AddLast(hash);
   }
 
   // [A, T B T⁻¹] for blocks A and B on one axis and outer quarter turns T on
   // another.
   void AddBlockCommutators(std::vector<LibraryItem>& items) const {
     const auto blocks = Blocks();
-    auto seen = SeenOf(items);
-    for (int axis = 0; axis < 3; ++axis)
-      for (const auto& a : blocks)
-        for (const auto& b : blocks)
+    Seen seen(items);
+    for (int axis = 0; axis < 3; ++axis) {
+      // turns[b][amount == 3]: block b turned on this axis.
+      std::vector<std::array<Played, 2>> turns;
+      for (const auto& b : blocks)
+        turns.push_back({Played(g, BlockTurn(axis, b, 1)), Played(g, BlockTurn(axis, b, 3))});
+      // conjugated[b][amount == 3]: T · block b turned · T⁻¹ for each T, in the order tried.
+      std::vector<std::array<std::vector<Played>, 2>> conjugated(blocks.size());
+      for (size_t b = 0; b < blocks.size(); ++b)
+        for (int amountB : {1, 3})
+          for (int tAxis = 0; tAxis < 3; ++tAxis) {
+            if (tAxis == axis) continue;
+            for (int tLayer : {0, g.n - 1})
+              for (int tAmount : {1, 3}) {
+                const MoveCode t = MakeMove(tAxis, tLayer, tAmount);
+                MoveList conj = {t};
+                const MoveList& bTurn = turns[b][amountB == 3].moves;
+                conj.insert(conj.end(), bTurn.begin(), bTurn.end());
+                conj.push_back(Inverse(t));
+                conjugated[b][amountB == 3].emplace_back(g, std::move(conj));
+              }
+          }
+      for (size_t a = 0; a < blocks.size(); ++a)
+        for (size_t b = 0; b < blocks.size(); ++b)
           for (int amountA : {1, 3})
             for (int amountB : {1, 3})
-              for (int tAxis = 0; tAxis < 3; ++tAxis) {
-                if (tAxis == axis) continue;
-                for (int tLayer : {0, g.n - 1})
-                  for (int tAmount : {1, 3}) {
-                    const MoveCode t = MakeMove(tAxis, tLayer, tAmount);
-                    MoveList conj = {t};
-                    const MoveList bTurn = BlockTurn(axis, b, amountB);
-                    conj.insert(conj.end(), bTurn.begin(), bTurn.end());
-                    conj.push_back(Inverse(t));
-                    AddCentreMove(items, seen, Commutator(BlockTurn(axis, a, amountA), conj));
-                  }
+              for (const Played& conj : conjugated[b][amountB == 3]) {
+                const Played& aTurn = turns[a][amountA == 3];
+                AddCentreMove(items, seen, CommutatorParts(aTurn, conj),
+                              [&] { return Commutator(aTurn.moves, conj.moves); });
               }
+    }
   }
 
   // X Y X⁻¹ and X Y X⁻¹ Y⁻¹ for every turn X of neighbouring layers that
@@ -430,35 +514,43 @@ struct Builder {
   // another axis: three to five block turns that trade bars of centres
   // between faces and keep every wing orbit's parity.
   void AddConjugatedTurns(std::vector<LibraryItem>& items) const {
-    auto seen = SeenOf(items);
-    for (int axis = 0; axis < 3; ++axis)
+    Seen seen(items);
+    for (int axis = 0; axis < 3; ++axis) {
+      std::vector<Played> ys;
+      for (int yAxis = 0; yAxis < 3; ++yAxis) {
+        if (yAxis == axis) continue;
+        for (int yAmount = 1; yAmount <= 3; ++yAmount) {
+          ys.emplace_back(g, LayerRange(yAxis, 0, 0, yAmount));
+          ys.emplace_back(g, LayerRange(yAxis, g.n - 1, g.n - 1, yAmount));
+        }
+        for (int depth = 1; depth <= g.n - 2; ++depth) {
+          ys.emplace_back(g, LayerRange(yAxis, 0, depth, 2));
+          ys.emplace_back(g, LayerRange(yAxis, g.n - 1 - depth, g.n - 1, 2));
+        }
+      }
       for (int from = 0; from < g.n - 1; ++from)
         for (int to = std::max(from, 1); to < g.n; ++to) {
           if (from == 0 && to == g.n - 1) continue;  // the whole cube
           for (int amount = 1; amount <= 3; ++amount) {
-            const MoveList x = LayerRange(axis, from, to, amount);
-            std::vector<MoveList> ys;
-            for (int yAxis = 0; yAxis < 3; ++yAxis) {
-              if (yAxis == axis) continue;
-              for (int yAmount = 1; yAmount <= 3; ++yAmount) {
-                ys.push_back(LayerRange(yAxis, 0, 0, yAmount));
-                ys.push_back(LayerRange(yAxis, g.n - 1, g.n - 1, yAmount));
-              }
-              for (int depth = 1; depth <= g.n - 2; ++depth) {
-                ys.push_back(LayerRange(yAxis, 0, depth, 2));
-                ys.push_back(LayerRange(yAxis, g.n - 1 - depth, g.n - 1, 2));
-              }
-            }
-            for (const MoveList& y : ys) {
-              MoveList seq = x;
-              seq.insert(seq.end(), y.begin(), y.end());
-              for (MoveCode m : x) seq.push_back(Inverse(m));
-              AddCentreMove(items, seen, seq);
-              for (MoveCode m : y) seq.push_back(Inverse(m));
-              AddCentreMove(items, seen, seq);
+            const Played x(g, LayerRange(axis, from, to, amount));
+            for (const Played& y : ys) {
+              auto conjugate = [&] {
+                MoveList seq = x.moves;
+                seq.insert(seq.end(), y.moves.begin(), y.moves.end());
+                for (MoveCode m : x.moves) seq.push_back(Inverse(m));
+                return seq;
+              };
+              AddCentreMove(items, seen, std::array<const Labels*, 3>{&x.labels, &y.labels, &x.inverse},
+                            conjugate);
+              AddCentreMove(items, seen, CommutatorParts(x, y), [&] {
+                MoveList seq = conjugate();
+                for (MoveCode m : y.moves) seq.push_back(Inverse(m));  // one axis: any order
+                return seq;
+              });
             }
           }
         }
+    }
   }
 
   std::vector<LibraryItem> WingItems() const {
@@ -503,8 +595,6 @@ std::unique_ptr<Library> Build(int order) {
   auto lib = std::make_unique<Library>();
   lib->centreItems = b.CentreItems();
   lib->wingItems = b.WingItems();
-  for (auto* items : {&lib->centreItems, &lib->wingItems})
-    for (auto& item : *items) item.cost = BlockTurnCount(order, item.moves);
   auto index = [](const std::vector<LibraryItem>& items, size_t positions) {
     std::vector<std::vector<int>> into(positions);
     for (size_t i = 0; i < items.size(); ++i)
