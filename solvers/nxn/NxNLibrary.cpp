@@ -300,6 +300,8 @@ struct Builder {
 
   // Adds conjugates by single turns until no new cycle appears, cheapest (in
   // block turns) first, so that every cycle keeps its cheapest sequence.
+  // A conjugate can cost less than its parent (the turn cancels into the
+  // sequence's first run); it is then taken before anything dearer.
   // Candidates are kept as (parent, turn) and written out only once taken:
   // most of them lose to a cheaper sequence of the same cycle.
   void Close(std::vector<LibraryItem>& items, bool wings) const {
@@ -314,13 +316,19 @@ struct Builder {
     items.clear();
     CycleTable best(seeds.size());
     std::vector<std::vector<Candidate>> byCost;
+    std::vector<size_t> taken;  // per cost: candidates looked at so far
+    size_t cost = 0;            // the cheapest cost that may have candidates left
     // Queues the candidate unless its cycle already has a sequence as cheap.
     // `at` is the cycle's entry (no other lookup in between).
     auto queue = [&](CycleTable::Entry& at, Candidate c) {
       if (at.cost <= c.cost) return;
       at.cost = c.cost;
-      if (byCost.size() <= static_cast<size_t>(c.cost)) byCost.resize(c.cost + 1);
+      if (byCost.size() <= static_cast<size_t>(c.cost)) {
+        byCost.resize(c.cost + 1);
+        taken.resize(c.cost + 1, 0);
+      }
       byCost[c.cost].push_back(c);
+      cost = std::min(cost, static_cast<size_t>(c.cost));
     };
     for (size_t i = 0; i < seeds.size(); ++i) {
       const Cycle cycle = CycleOf(seeds[i].transfers);
@@ -328,45 +336,49 @@ struct Builder {
       CycleTable::Entry& at = best.At(key);
       if (!at.done) queue(at, {static_cast<int>(i), -1, BlockTurnCount(g.n, seeds[i].moves), key, cycle});
     }
-    for (size_t cost = 0; cost < byCost.size(); ++cost)
-      for (size_t j = 0; j < byCost[cost].size(); ++j) {
-        const Candidate c = byCost[cost][j];  // a copy: queueing may grow this bucket
-        CycleTable::Entry& mine = best.At(c.key);
-        if (mine.done || mine.cost < c.cost) continue;
-        mine.done = true;
-        LibraryItem taken;
-        if (c.turn < 0) {
-          taken.moves = seeds[c.parent].moves;
-        } else {
-          const MoveCode m = singleMoves[c.turn];
-          const MoveList& inner = items[c.parent].moves;
-          taken.moves.reserve(inner.size() + 2);
-          taken.moves.push_back(m);
-          taken.moves.insert(taken.moves.end(), inner.begin(), inner.end());
-          taken.moves.push_back(Inverse(m));
-        }
-        taken.transfers.assign(c.cycle.begin(), c.cycle.end());
-        taken.cost = c.cost;
-        items.push_back(std::move(taken));
-        const int parent = static_cast<int>(items.size() - 1);
-        const Ends ends(g.n, items.back().moves);
-        for (size_t k = 0; k < singleMoves.size(); ++k) {
-          // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
-          const Labels& prev = movePrev[k];
-          Cycle t;
-          for (int i = 0; i < 3; ++i) {
-            const Transfer& x = c.cycle[i];
-            if (wings)
-              t[i] = {wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]};
-            else
-              t[i] = {prev[x.to], prev[x.from]};
-          }
-          if (!wings && (fixedCentre[t[0].to] || fixedCentre[t[1].to] || fixedCentre[t[2].to])) continue;
-          const CycleKey key = KeyOf(t);
-          CycleTable::Entry& at = best.At(key);
-          if (!at.done) queue(at, {parent, static_cast<int>(k), ends.ConjugateCost(c.cost, singleMoves[k]), key, t});
-        }
+    cost = 0;
+    while (cost < byCost.size()) {
+      if (taken[cost] == byCost[cost].size()) {
+        ++cost;
+        continue;
       }
+      const Candidate c = byCost[cost][taken[cost]++];  // a copy: queueing may grow this bucket
+      CycleTable::Entry& mine = best.At(c.key);
+      if (mine.done || mine.cost < c.cost) continue;
+      mine.done = true;
+      LibraryItem item;
+      if (c.turn < 0) {
+        item.moves = seeds[c.parent].moves;
+      } else {
+        const MoveCode m = singleMoves[c.turn];
+        const MoveList& inner = items[c.parent].moves;
+        item.moves.reserve(inner.size() + 2);
+        item.moves.push_back(m);
+        item.moves.insert(item.moves.end(), inner.begin(), inner.end());
+        item.moves.push_back(Inverse(m));
+      }
+      item.transfers.assign(c.cycle.begin(), c.cycle.end());
+      item.cost = c.cost;
+      items.push_back(std::move(item));
+      const int parent = static_cast<int>(items.size() - 1);
+      const Ends ends(g.n, items.back().moves);
+      for (size_t k = 0; k < singleMoves.size(); ++k) {
+        // Conjugate m · item · m⁻¹: each position p of the item becomes m⁻¹(p).
+        const Labels& prev = movePrev[k];
+        Cycle t;
+        for (int i = 0; i < 3; ++i) {
+          const Transfer& x = c.cycle[i];
+          if (wings)
+            t[i] = {wingOfSticker[prev[g.wings[x.to][0]]], wingOfSticker[prev[g.wings[x.from][0]]]};
+          else
+            t[i] = {prev[x.to], prev[x.from]};
+        }
+        if (!wings && (fixedCentre[t[0].to] || fixedCentre[t[1].to] || fixedCentre[t[2].to])) continue;
+        const CycleKey key = KeyOf(t);
+        CycleTable::Entry& at = best.At(key);
+        if (!at.done) queue(at, {parent, static_cast<int>(k), ends.ConjugateCost(c.cost, singleMoves[k]), key, t});
+      }
+    }
   }
 
   std::vector<LibraryItem> CentreItems() const {
