@@ -387,7 +387,21 @@ bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reductio
   const int area = g.n * g.n;
   std::vector<Candidate> candidates;
   std::vector<int> estimates;  // sorted
-  for (int o = 0; o < 24; ++o) {
+  // Each try is an orientation of the cube with a goal for its centres. At
+  // odd orders the fixed centres name each face's colour and the goal turns
+  // with the cube. At even orders any whole-cube turn of the colour scheme is
+  // as good a goal, so a goal that stays put while the cube turns is tried
+  // too: a cube scrambled by outer turns alone then finds its centres already
+  // solved. At order 4 both kinds pay; at order 6 trying both costs twice the
+  // time for about one block turn.
+  enum Goals { kTurning = 1, kStaying = 2 };
+  constexpr int kGoalsByOrder[8] = {0, 0, 0, kTurning, kTurning | kStaying, kTurning, kStaying, kTurning};
+  const int goals = kGoalsByOrder[g.n];
+  for (int k = 0; k < 48; ++k) {
+    const int o = k % 24;
+    const bool goalStays = k >= 24;
+    if (!(goals & (goalStays ? kStaying : kTurning))) continue;
+    if (goalStays && o == 0 && (goals & kTurning)) continue;  // the same try as k = 0
     // An orientation whose centres already cost well over the kEdgeTrials-th
     // cheapest cannot be among those that go on (merging saves a few block turns).
     int budget = kNoBudget;
@@ -395,7 +409,10 @@ bool Reduce(const Geometry& g, const Stickers& s, const Scheme& scheme, Reductio
     const auto& rot = g.rotation[o];
     Candidate c{o, Stickers(g.count), Scheme{}, {}, 0};
     for (int i = 0; i < g.count; ++i) c.stickers[rot[i]] = s[i];
-    for (int f = 0; f < 6; ++f) c.scheme[g.face[rot[f * area]]] = scheme[f];
+    if (goalStays)
+      c.scheme = scheme;
+    else
+      for (int f = 0; f < 6; ++f) c.scheme[g.face[rot[f * area]]] = scheme[f];
     if (!SolveAllCentres(g, c.stickers, c.scheme, c.moves, budget)) continue;
     Simplify(c.moves);
     c.estimate = BlockTurnCount(g.n, c.moves);
