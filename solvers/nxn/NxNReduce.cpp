@@ -42,6 +42,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
   std::vector<char> tracked(at.size(), 0), correct(at.size(), 0);
   for (int p : positions) tracked[p] = 1;
   for (int p : positions) correct[p] = fits(p, p);
+  auto allCorrect = [&] { return std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; }); };
+  if (allCorrect()) return true;  // before weighing every item
   auto gainOf = [&](const LibraryItem& item) {
     int gain = 0;
     for (const auto& x : item.transfers)
@@ -63,7 +65,7 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
   auto better = [&](int gainA, int costA, int gainB, int costB) { return gainA * costB > gainB * costA; };
   int aheadRound = 0;
   for (int step = 1; step <= kMaxSteps; ++step) {
-    if (std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; })) return true;
+    if (allCorrect()) return true;
     std::vector<int> top;  // by gain per block turn, best first
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
       if (gain[i] <= 0) continue;
