@@ -608,9 +608,16 @@ std::unique_ptr<Library> Build(int order) {
   lib->centreItems = b.CentreItems();
   lib->wingItems = b.WingItems();
   auto index = [](const std::vector<LibraryItem>& items, size_t positions) {
-    std::vector<std::vector<int>> into(positions);
-    for (size_t i = 0; i < items.size(); ++i)
-      for (const auto& t : items[i].transfers) into[t.to].push_back(static_cast<int>(i));
+    std::vector<std::vector<ItemAt>> into(positions);
+    std::vector<std::uint16_t> emptiesTo(positions);  // per position: where its content goes
+    for (size_t i = 0; i < items.size(); ++i) {
+      // An item's transfers move its positions among themselves: every
+      // position filled is also emptied.
+      const auto& transfers = items[i].transfers;
+      for (const auto& t : transfers) emptiesTo[t.from] = static_cast<std::uint16_t>(t.to);
+      for (const auto& t : transfers)
+        into[t.to].push_back({static_cast<int>(i), static_cast<std::uint16_t>(t.from), emptiesTo[t.to]});
+    }
     return into;
   };
   lib->centreItemsInto = index(lib->centreItems, g.count);

@@ -11,6 +11,7 @@
 // blocks of neighbouring layers on one axis, T an outer quarter turn), which
 // move whole bars of centres for eight block turns.
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "solvers/nxn/NxNGeometry.h"
@@ -29,13 +30,20 @@ struct LibraryItem {
   int cost = 0;  // block turns (BlockTurnCount)
 };
 
+// An item that changes a position p, with the two transfers that touch p:
+// p ← fillsFrom, and emptiesTo ← p.
+struct ItemAt {
+  int item;
+  std::uint16_t fillsFrom, emptiesTo;
+};
+
 struct Library {
   // Centre positions are centre sticker indexes; wing positions index Geometry::wings.
   std::vector<LibraryItem> centreItems;
   std::vector<LibraryItem> wingItems;
-  // The items that replace the content of each position (indexes into the lists above).
-  std::vector<std::vector<int>> centreItemsInto;
-  std::vector<std::vector<int>> wingItemsInto;
+  // The items that replace the content of each position (items index the lists above).
+  std::vector<std::vector<ItemAt>> centreItemsInto;
+  std::vector<std::vector<ItemAt>> wingItemsInto;
   // mapBack[o][axis·N + layer] = the move code (amount 1) that a positive quarter
   // turn in orientation o is in the cube's own frame.
   std::array<std::vector<MoveCode>, 24> mapBack;

@@ -26,9 +26,10 @@ struct Targets {
 // Repeatedly performs the item with the best gain per block turn until every
 // position holds its wanted content. False if no item makes progress or the
 // items' block turns pass `budget` (the caller has a cheaper result). An
-// item's transfers move its positions among themselves, so after a step only
-// the items that share a position with it need their gain worked out again.
-bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<int>>& into,
+// item's gain is a sum of one term per transfer, and a term changes only when
+// the content of the position it fills or empties does; a step changes the
+// content of its own positions only, so only those terms are worked out again.
+bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std::vector<std::vector<ItemAt>>& into,
             const PositionStickers& at, const std::vector<int>& positions, const Targets& t, Stickers& s,
             MoveList& moves, int budget = kNoBudget, size_t lookahead = 1) {
   int spent = 0;
@@ -44,19 +45,18 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
   for (int p : positions) correct[p] = fits(p, p);
   auto allCorrect = [&] { return std::all_of(positions.begin(), positions.end(), [&](int p) { return correct[p]; }); };
   if (allCorrect()) return true;  // before weighing every item
-  auto gainOf = [&](const LibraryItem& item) {
-    int gain = 0;
-    for (const auto& x : item.transfers)
-      if (tracked[x.to]) gain += fits(x.from, x.to) - correct[x.to];
-    return gain;
-  };
-  std::vector<int> gain(items.size(), 0), stamp(items.size(), -1);
+  auto termOf = [&](const Transfer& x) { return tracked[x.to] ? fits(x.from, x.to) - correct[x.to] : 0; };
+  std::vector<int> gain(items.size(), 0);
+  std::vector<char> weighed(items.size(), 0);
   for (int p : positions)
-    for (int i : into[p])
-      if (stamp[i] < 0) {
-        stamp[i] = 0;
-        gain[i] = gainOf(items[i]);
+    for (const ItemAt& e : into[p])
+      if (!weighed[e.item]) {
+        weighed[e.item] = 1;
+        for (const auto& x : items[e.item].transfers) gain[e.item] += termOf(x);
       }
+  std::vector<char> stepping(at.size(), 0);  // the positions of the item being performed
+  std::vector<Transfer> changed;             // terms a step changes
+  std::vector<int> changedItem;
   // Looking one step ahead (lookahead > 1): the few best items by gain per
   // block turn are weighed by what they and the best item after them gain
   // together.
@@ -86,7 +86,8 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
       ++aheadRound;
       int secondGain = 0, secondCost = 1;
       for (const auto& x : first.transfers)
-        for (int i : into[x.to]) {
+        for (const ItemAt& e : into[x.to]) {
+          const int i = e.item;
           if (aheadStamp[i] == aheadRound) continue;
           aheadStamp[i] = aheadRound;
           int g2 = 0;
@@ -108,16 +109,32 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
     const LibraryItem& item = items[best];
     spent += item.cost;
     if (spent > budget) return false;
+    // Take the terms the step changes out of the gains, step, and put them
+    // back. Those are the terms of transfers into or out of the step's
+    // positions; one between two of them is taken once, as a transfer into.
+    changed.clear();
+    changedItem.clear();
+    for (const auto& x : item.transfers) stepping[x.to] = 1;
+    for (const auto& x : item.transfers) {
+      const int p = x.to;
+      for (const ItemAt& e : into[p]) {
+        const Transfer in{p, e.fillsFrom};
+        gain[e.item] -= termOf(in);
+        changed.push_back(in);
+        changedItem.push_back(e.item);
+        if (stepping[e.emptiesTo]) continue;
+        const Transfer out{e.emptiesTo, p};
+        gain[e.item] -= termOf(out);
+        changed.push_back(out);
+        changedItem.push_back(e.item);
+      }
+    }
+    for (const auto& x : item.transfers) stepping[x.to] = 0;
     for (MoveCode m : item.moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
     moves.insert(moves.end(), item.moves.begin(), item.moves.end());
     for (const auto& x : item.transfers)
       if (tracked[x.to]) correct[x.to] = fits(x.to, x.to);
-    for (const auto& x : item.transfers)
-      for (int i : into[x.to])
-        if (stamp[i] != step) {
-          stamp[i] = step;
-          gain[i] = gainOf(items[i]);
-        }
+    for (size_t j = 0; j < changed.size(); ++j) gain[changedItem[j]] += termOf(changed[j]);
   }
   return false;
 }

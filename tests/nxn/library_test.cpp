@@ -1,7 +1,8 @@
 // The reduction's move library, checked against the cube itself: every item,
 // replayed on a cube of labelled stickers, moves exactly the pieces its
 // transfers name and costs what it says; every 3-cycle of every centre and
-// wing orbit has a sequence; and the per-position lists index the items.
+// wing orbit has a sequence; and the per-position lists index the items and
+// the transfers that fill and empty each position.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -136,13 +137,20 @@ TEST_P(Library, WingItemsMoveThreeWingsAndNothingElse) {
   for (const CycleSet& cycle : EveryCycle(orbits)) EXPECT_TRUE(cycles.count(cycle)) << "a wing 3-cycle has no sequence";
 }
 
-TEST_P(Library, PositionListsIndexTheItemsThatFillThem) {
+TEST_P(Library, PositionListsIndexTheTransfersInAndOut) {
   const nxn::Geometry& g = nxn::GeometryOf(GetParam());
   const nxn::Library& lib = nxn::LibraryOf(GetParam());
-  auto check = [](const std::vector<nxn::LibraryItem>& items, const std::vector<std::vector<int>>& into) {
+  auto check = [](const std::vector<nxn::LibraryItem>& items, const std::vector<std::vector<nxn::ItemAt>>& into) {
     std::set<std::pair<int, int>> listed, expected;
+    std::vector<CycleSet> transfers;
+    for (const auto& item : items) transfers.push_back(SetOf(item.transfers));
     for (size_t p = 0; p < into.size(); ++p)
-      for (int i : into[p]) listed.insert({static_cast<int>(p), i});
+      for (const nxn::ItemAt& e : into[p]) {
+        listed.insert({static_cast<int>(p), e.item});
+        ASSERT_LT(static_cast<size_t>(e.item), items.size());
+        EXPECT_TRUE(transfers[e.item].count({static_cast<int>(p), e.fillsFrom}));
+        EXPECT_TRUE(transfers[e.item].count({e.emptiesTo, static_cast<int>(p)}));
+      }
     for (size_t i = 0; i < items.size(); ++i)
       for (const auto& t : items[i].transfers) expected.insert({t.to, static_cast<int>(i)});
     EXPECT_EQ(listed, expected);
