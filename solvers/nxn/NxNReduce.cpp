@@ -55,8 +55,21 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
         for (const auto& x : items[e.item].transfers) gain[e.item] += termOf(x);
       }
   std::vector<char> stepping(at.size(), 0);  // the positions of the item being performed
-  std::vector<Transfer> changed;             // terms a step changes
-  std::vector<int> changedItem;
+  // Adds (sign +1) or takes away (−1) the terms of the transfers into or out
+  // of the positions of `item`; one between two of them counts once, as a
+  // transfer into.
+  auto adjustTerms = [&](const LibraryItem& item, int sign) {
+    for (const auto& x : item.transfers) stepping[x.to] = 1;
+    for (const auto& x : item.transfers) {
+      const int p = x.to;
+      for (const ItemAt& e : into[p]) {
+        int delta = termOf({p, e.fillsFrom});
+        if (!stepping[e.emptiesTo]) delta += termOf({e.emptiesTo, p});
+        gain[e.item] += sign * delta;
+      }
+    }
+    for (const auto& x : item.transfers) stepping[x.to] = 0;
+  };
   // Looking one step ahead (lookahead > 1): the few best items by gain per
   // block turn are weighed by what they and the best item after them gain
   // together.
@@ -109,32 +122,14 @@ bool Greedy(const Geometry& g, const std::vector<LibraryItem>& items, const std:
     const LibraryItem& item = items[best];
     spent += item.cost;
     if (spent > budget) return false;
-    // Take the terms the step changes out of the gains, step, and put them
-    // back. Those are the terms of transfers into or out of the step's
-    // positions; one between two of them is taken once, as a transfer into.
-    changed.clear();
-    changedItem.clear();
-    for (const auto& x : item.transfers) stepping[x.to] = 1;
-    for (const auto& x : item.transfers) {
-      const int p = x.to;
-      for (const ItemAt& e : into[p]) {
-        const Transfer in{p, e.fillsFrom};
-        gain[e.item] -= termOf(in);
-        changed.push_back(in);
-        changedItem.push_back(e.item);
-        if (stepping[e.emptiesTo]) continue;
-        const Transfer out{e.emptiesTo, p};
-        gain[e.item] -= termOf(out);
-        changed.push_back(out);
-        changedItem.push_back(e.item);
-      }
-    }
-    for (const auto& x : item.transfers) stepping[x.to] = 0;
+    // Only the terms that touch the step's positions change: out of the
+    // gains with them, step, and back in.
+    adjustTerms(item, -1);
     for (MoveCode m : item.moves) ApplyTurn(g, s, AxisOf(m), LayerOf(m), AmountOf(m));
     moves.insert(moves.end(), item.moves.begin(), item.moves.end());
     for (const auto& x : item.transfers)
       if (tracked[x.to]) correct[x.to] = fits(x.to, x.to);
-    for (size_t j = 0; j < changed.size(); ++j) gain[changedItem[j]] += termOf(changed[j]);
+    adjustTerms(item, +1);
   }
   return false;
 }
